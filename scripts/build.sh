@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds into the given folder; extra arguments go to cmake.
+set -euo pipefail
+dir=$1
+shift
+cmake -S "$(dirname "$0")/.." -B "$dir" -G Ninja "$@" >/dev/null
+cmake --build "$dir" --parallel "$(nproc)"
