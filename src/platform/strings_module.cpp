@@ -1,0 +1,46 @@
+#include "platform/strings_module.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+std::optional<NumberedTexts> readModule(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxStringsModuleSize) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(MaxStringsModuleSize);
+    NumberedTexts texts =
+        parseStringTable(std::string_view(bytes.constData(), size_t(bytes.size())));
+    if (texts.empty()) {
+        return std::nullopt;
+    }
+    return texts;
+}
+
+}  // namespace
+
+QStringList stringsModuleFolders() {
+    QStringList folders{QCoreApplication::applicationDirPath()};
+    folders += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+    return folders;
+}
+
+std::optional<NumberedTexts> loadStringsModule(const QStringList& folders) {
+    for (const QString& folder : folders) {
+        if (folder.isEmpty()) {
+            continue;
+        }
+        if (auto texts = readModule(QDir(folder).filePath(QLatin1String(StringsModuleFileName)))) {
+            return texts;
+        }
+    }
+    return std::nullopt;
+}
