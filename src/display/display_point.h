@@ -19,6 +19,11 @@ struct RealPoint {
     friend bool operator==(const RealPoint&, const RealPoint&) = default;
 };
 
+// Whole pixels as singles, the form the arc geometry computes with.
+inline RealPoint toRealPoint(DisplayPoint p) {
+    return {static_cast<float>(p.x), static_cast<float>(p.y)};
+}
+
 inline constexpr int32_t SurfaceSize = 310;
 inline constexpr int32_t AreaMin = 5;
 inline constexpr int32_t AreaMax = 305;
