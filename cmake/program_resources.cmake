@@ -5,9 +5,9 @@
 set(GLYPH_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
 file(GLOB GLYPH_COMPILED_RESOURCES CONFIGURE_DEPENDS
     ${GLYPH_RESOURCES}/strings/*.txt
-    ${GLYPH_RESOURCES}/cursors/*.png
-    ${GLYPH_RESOURCES}/glyphs/*.png
-    ${GLYPH_RESOURCES}/icons/*.png)
+    ${GLYPH_RESOURCES}/cursors/*.xpm
+    ${GLYPH_RESOURCES}/glyphs/*.xpm
+    ${GLYPH_RESOURCES}/icons/*.xpm)
 qt_add_resources(glyphplatform glyph_resources
     PREFIX "/"
     BASE ${GLYPH_RESOURCES}
