@@ -21,3 +21,15 @@ add_library(glyphversion OBJECT ${CMAKE_CURRENT_BINARY_DIR}/program_version_bloc
 target_include_directories(glyphversion PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(glyphplatform INTERFACE $<TARGET_OBJECTS:glyphversion>)
 add_dependencies(glyphplatform glyphversion)
+
+# The help book is installed beside the programs, where the help functions look for it.
+file(GLOB GLYPH_HELP_FILES CONFIGURE_DEPENDS ${GLYPH_RESOURCES}/help/*)
+set(GLYPH_HELP_STAMP ${CMAKE_CURRENT_BINARY_DIR}/help_book.stamp)
+add_custom_command(OUTPUT ${GLYPH_HELP_STAMP}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${PROJECT_BINARY_DIR}/bin/help
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${GLYPH_RESOURCES}/help ${PROJECT_BINARY_DIR}/bin/help
+    COMMAND ${CMAKE_COMMAND} -E touch ${GLYPH_HELP_STAMP}
+    DEPENDS ${GLYPH_HELP_FILES}
+    COMMENT "Installing the help book beside the programs")
+add_custom_target(glyph_help_book ALL DEPENDS ${GLYPH_HELP_STAMP})
+add_dependencies(glyphplatform glyph_help_book)
