@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <random>
 
@@ -281,3 +282,17 @@ TEST(ArcProperties, ArcThroughThreeRandomPoints) {
 }
 
 }  // namespace
+
+// Entities from files or the clipboard may hold any int32 and any single: nothing overflows.
+TEST(ArcGeometry, ExtremeCoordinatesStayDefined) {
+    constexpr int32_t big = std::numeric_limits<int32_t>::max();
+    constexpr int32_t small = std::numeric_limits<int32_t>::min();
+    EXPECT_LT(SegmentDistance({5, 5}, {small, 5}, {big, 5}), 1000);  // singles: coarse out there
+    EXPECT_GT(SegmentDistance({5, 5}, {big, big}, {small, big}), 1e9f);
+    const Entity huge = arcEntity({small, big}, {big, small}, {3e38f, -3e38f}, 1);
+    EXPECT_GE(ArcDistance({155, 155}, huge), 0);
+    const DisplayPoint mid = ArcMidpoint(huge);
+    EXPECT_TRUE(mid.x == big || mid.x == small || std::abs(mid.x) < big);
+    const ArcSweep sweep = ArcDrawSweep({3e38f, 3e38f}, {5, 5}, {305, 305}, 0);
+    EXPECT_EQ(sweep.right, big);
+}

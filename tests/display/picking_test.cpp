@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -149,6 +150,15 @@ TEST_F(PickingTest, GripSquareReachesFourPixelsEachWay) {
     // The middle grip belongs to arcs only.
     grips.middlePos = {75, 50};
     EXPECT_EQ(HitGrip({75, 50}, false, scene()), GripKind::None);
+}
+
+TEST_F(PickingTest, GripsAtTheEndsOfTheIntegerRangeDoNotOverflow) {
+    add(line({50, 50}, {100, 50}));
+    select({1});
+    grips.endGripsShown = true;
+    grips.startPos = {std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max()};
+    grips.endPos = {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::min()};
+    EXPECT_EQ(HitGrip({5, 5}, false, scene()), GripKind::None);
 }
 
 TEST_F(PickingTest, GripsNeedASelectionAndShownEndGrips) {
