@@ -25,17 +25,36 @@ float toDisplayY(float fileY) {
     return flipped + 5.0f;
 }
 
-int32_t roundHalfEven(double value) {
-    if (std::isnan(value)) {
+namespace {
+
+int32_t saturatedWhole(double whole) {
+    if (std::isnan(whole)) {
         return 0;
     }
-    // nearbyint rounds in the default mode, to nearest with ties to even.
-    const double rounded = std::nearbyint(value);
-    if (rounded <= std::numeric_limits<int32_t>::min()) {
+    if (whole <= std::numeric_limits<int32_t>::min()) {
         return std::numeric_limits<int32_t>::min();
     }
-    if (rounded >= std::numeric_limits<int32_t>::max()) {
+    if (whole >= std::numeric_limits<int32_t>::max()) {
         return std::numeric_limits<int32_t>::max();
     }
-    return static_cast<int32_t>(rounded);
+    return static_cast<int32_t>(whole);
+}
+
+}  // namespace
+
+// nearbyint rounds in the default mode, to nearest with ties to even.
+int32_t roundHalfEven(double value) {
+    return saturatedWhole(std::nearbyint(value));
+}
+
+int32_t truncateToInt(double value) {
+    return saturatedWhole(std::trunc(value));
+}
+
+float toDisplayLength(float fileLength) {
+    return fileLength * 1.5f;
+}
+
+float toFileLength(float displayLength) {
+    return static_cast<float>(displayLength * TwoThirds);
 }

@@ -17,3 +17,10 @@ float toDisplayY(float fileY);
 // Rounds to the nearest integer with halves to the even neighbour. Values beyond the int32
 // range saturate and NaN gives 0, so a malformed number read from a file cannot overflow.
 int32_t roundHalfEven(double value);
+
+// Radii and heights: scaled like coordinates but without an offset.
+float toDisplayLength(float fileLength);
+float toFileLength(float displayLength);
+
+// Towards zero; saturating like roundHalfEven.
+int32_t truncateToInt(double value);

@@ -46,11 +46,28 @@ TEST(Units, FileCoordinateJustOutsideTheAreaRoundsToZero) {
 
 // Whole file coordinates read into display units and written back come out unchanged.
 TEST(Units, WholeFileCoordinatesSurviveReadAndWrite) {
-    for (int f = -3000; f <= 3000; ++f) {
+    // The whole range a 6-column field can hold.
+    for (int f = -99999; f <= 999999; ++f) {
         const auto file = static_cast<float>(f);
         ASSERT_EQ(roundHalfEven(toFileX(static_cast<float>(roundHalfEven(toDisplayX(file))))), f);
         ASSERT_EQ(roundHalfEven(toFileY(static_cast<float>(roundHalfEven(toDisplayY(file))))), f);
     }
+}
+
+TEST(Units, LengthsScaleWithoutOffsetAndSurviveReadAndWrite) {
+    EXPECT_EQ(roundHalfEven(toDisplayLength(20)), 30);
+    EXPECT_EQ(roundHalfEven(toFileLength(30)), 20);
+    for (int f = 0; f <= 999999; ++f) {
+        const int32_t display = roundHalfEven(toDisplayLength(static_cast<float>(f)));
+        ASSERT_EQ(roundHalfEven(toFileLength(static_cast<float>(display))), f);
+    }
+}
+
+TEST(Units, TruncationGoesTowardsZeroAndSaturates) {
+    EXPECT_EQ(truncateToInt(-7.9), -7);
+    EXPECT_EQ(truncateToInt(7.9), 7);
+    EXPECT_EQ(truncateToInt(1e20), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(truncateToInt(std::nan("")), 0);
 }
 
 }  // namespace

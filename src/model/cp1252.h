@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Entry names are single bytes in the Windows-1252 code page, in the model and in the file.
+// The five bytes that code page leaves undefined map to the C1 controls of the same value, so
+// every byte string has a UTF-8 form and converts back unchanged.
+
+std::string cp1252ToUtf8(std::string_view bytes);
+
+// Characters the code page cannot hold become '?'; malformed UTF-8 sequences become '?' too.
+std::string utf8ToCp1252(std::string_view text);
