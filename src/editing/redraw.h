@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+#include "display/canvas.h"
+#include "display/primitives.h"
+#include "editing/edit_context.h"
+
+// The drawing of the working entry that depends on the selection or the pointer state.
+
+// What the origin marker and the radius circles of the working entry depend on.
+OriginView WorkOriginView(const EditorState& state);
+DisplayPoint WorkOrigin(const EditorState& state);
+// The working entry's origin marker in the given look (with the radius circles shown).
+void DrawWorkOriginMarker(EditContext& ctx, MarkerKind kind);
+void DrawWorkOriginMarker(EditContext& ctx, DisplayPoint at, MarkerKind kind);
+
+// Full redraw: grips hidden, surface cleared when `clear`, grid, entities, origin marker,
+// lastPoint at the end of the drawing, the selected look and a registered rubber band again.
+void RedrawEntry(EditContext& ctx, bool clear);
+// The paint handler's redraw on a surface that keeps its pixels: the whole surface is painted
+// over in the background, so the grips on it are gone (as on a freshly exposed surface), then
+// RedrawEntry without clearing draws the picture and the registered rubber band once more.
+// Answer each invalidateDrawing with this; an expose that changes nothing needs only a blit.
+void RepaintEntry(EditContext& ctx);
+// Redraws entity `index` (1..workEntityCount) dotted when selected, solid otherwise, with its
+// grips when it is the only selected entity.
+void DrawSelectedEntity(EditContext& ctx, int32_t index);
+// Redraws every entity with one pen style; grips are left alone.
+void RestyleAll(EditContext& ctx, PenStyle style);
+// Hides the grips, empties the selection when `clear`, and enables Cut, Copy and Delete
+// exactly when something is selected.
+void ResetSelectionView(EditContext& ctx, bool clear);
+
+// Symbol > Show Size Radius: toggles the check mark and redraws.
+void SymbolMenu_ShowSizeRad_Click(EditContext& ctx);
+// Symbol > Show Clipping Radius: toggles the check mark and the clipping circle (XOR).
+void SymbolMenu_ShowClipRad_Click(EditContext& ctx);
+// Draw > Refresh (F5).
+void DrawMenu_RefreshClick(EditContext& ctx);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include "display/display_point.h"
+#include "editing/edit_context.h"
+#include "editing/editor_state.h"
+
+// The undo history of the working copy and the only two writers of the working entities.
+// Every change of an entity goes through setEntity or deleteEntity and leaves one record.
+
+// Appends a record, dropping the oldest when 100 are held; Deleted and Changed records save
+// the slot as it is now, before the caller changes it. Enables the two Undo controls.
+void pushUndo(EditContext& ctx, UndoKind kind, int32_t index);
+// Empties the history and disables the two Undo controls.
+void clearUndo(EditContext& ctx);
+
+// Writes entity `index` (1..MaxEntities; others are ignored) and records Added when it is the
+// new last slot (index == workEntityCount and the slot is free), Changed otherwise. The colour
+// is stored only while the entry uses colours, else 1; centre and arcFlag only for arcs.
+void setEntity(EditContext& ctx, int32_t index, DisplayPoint start, DisplayPoint end,
+               uint8_t arcFlag, RealPoint centre, int32_t colour, uint8_t isArc);
+// Writes the whole record e into slot `index` through setEntity.
+void setEntity(EditContext& ctx, int32_t index, const Entity& e);
+// Removes entity `index` (1..workEntityCount); the later ones move down one slot. Select and
+// Select All stay enabled exactly while entities remain.
+void deleteEntity(EditContext& ctx, int32_t index, bool record);
+
+// Reverts the newest record after clearing the selection; the click handler of tbUndoBtn.
+void tbUndoBtn_click(EditContext& ctx);
+// Edit > Undo: clears status panel 0, then clicks tbUndoBtn.
+void EditMenu_Undo_Click(EditContext& ctx);
