@@ -30,13 +30,13 @@ void QtCanvas::lineTo(DisplayPoint p) {
 }
 
 void QtCanvas::arc(int left, int top, int right, int bottom, DisplayPoint from, DisplayPoint to) {
-    arcPixels(left, top, right, bottom, from, to, SurfaceSize, ring_, path_);
+    arcPixels(left, top, right, bottom, from, to, SurfaceSize, path_);
     paintPath();
 }
 
 void QtCanvas::ellipse(int left, int top, int right, int bottom) {
     const DisplayPoint east{std::max(left, right), top};
-    arcPixels(left, top, right, bottom, east, east, SurfaceSize, ring_, path_);
+    arcPixels(left, top, right, bottom, east, east, SurfaceSize, path_);
     paintPath();
 }
 

@@ -41,6 +41,5 @@ class QtCanvas final : public Canvas {
     PenStyle style_ = PenStyle::Solid;
     PenMode mode_ = PenMode::Copy;
     DisplayPoint position_;
-    std::vector<DisplayPoint> ring_;  // working storage, kept to avoid allocations
-    std::vector<PathPixel> path_;
+    std::vector<PathPixel> path_;  // working storage, kept to avoid allocations
 };

@@ -18,16 +18,10 @@ struct PathPixel {
 // The pixels of the line from a to b, b itself left out, that lie on a size x size surface.
 void linePixels(DisplayPoint a, DisplayPoint b, int32_t size, std::vector<PathPixel>& out);
 
-// The closed outline of the ellipse inscribed in the box (right and bottom inclusive: the
-// outline touches both), counter-clockwise on screen from the rightmost pixel. Boxes wider
-// or taller than MaxRingBox give no pixels.
-inline constexpr int64_t MaxRingBox = 16384;
-void ellipseRing(int64_t left, int64_t top, int64_t right, int64_t bottom,
-                 std::vector<DisplayPoint>& ring);
-
-// The part of the ellipse outline swept counter-clockwise on screen from the radial through
-// `from` to the radial through `to` (the whole outline when both lie on one radial), in
-// sweep order, clipped to a size x size surface. `ring` is working storage.
+// The part of the outline of the ellipse inscribed in the box (right and bottom inclusive:
+// the outline touches both) swept counter-clockwise on screen from the radial through
+// `from` to the radial through `to`, the whole outline when both lie on one radial. Each
+// pixel's step counts from the start of the sweep; only pixels on a size x size surface
+// are listed, in no particular order.
 void arcPixels(int64_t left, int64_t top, int64_t right, int64_t bottom, DisplayPoint from,
-               DisplayPoint to, int32_t size, std::vector<DisplayPoint>& ring,
-               std::vector<PathPixel>& out);
+               DisplayPoint to, int32_t size, std::vector<PathPixel>& out);

@@ -23,8 +23,10 @@ bool painted(const QImage& image, int x, int y, QRgb background) {
 int countDifferences(const QImage& a, const QImage& b) {
     int n = 0;
     for (int y = 0; y < a.height(); ++y) {
+        const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
         for (int x = 0; x < a.width(); ++x) {
-            n += a.pixel(x, y) != b.pixel(x, y);
+            n += rowA[x] != rowB[x];
         }
     }
     return n;
@@ -33,8 +35,9 @@ int countDifferences(const QImage& a, const QImage& b) {
 int countPainted(const QImage& image, QRgb background) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            n += painted(image, x, y, background);
+            n += row[x] != background;
         }
     }
     return n;
@@ -221,6 +224,32 @@ TEST(QtCanvas, ArcsRunCounterClockwiseFromTheFirstRadialToTheSecond) {
         EXPECT_FALSE(painted(rest.image(), 226, 84, silver));
         EXPECT_FALSE(painted(rest.image(), 225, 85, silver));
         EXPECT_GT(countPainted(rest.image(), silver), 3 * count - 20);
+    }
+}
+
+TEST(QtCanvas, TwoArcsBetweenTheSameRadialsMakeUpTheWholeOutline) {
+    struct Case {
+        int l, t, r, b;
+        DisplayPoint a, b2;
+    };
+    const Case cases[] = {
+        {55, 55, 255, 255, {300, 100}, {20, 290}},
+        {30, 40, 91, 101, {30, 40}, {91, 90}},
+        {20, 100, 290, 181, {155, 0}, {300, 170}},
+        {-2845, 155, 3155, 6155, {100, 100}, {200, 100}},  // radius 3000 across the area
+        {150, 150, 151, 151, {151, 150}, {150, 151}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.l) + "," + std::to_string(c.t));
+        QtCanvas whole;
+        whole.ellipse(c.l, c.t, c.r, c.b);
+        QtCanvas halves;
+        halves.arc(c.l, c.t, c.r, c.b, c.a, c.b2);
+        const int first = countPainted(halves.image(), rgb(Silver));
+        halves.arc(c.l, c.t, c.r, c.b, c.b2, c.a);
+        EXPECT_GT(first, 0);
+        EXPECT_LT(first, countPainted(whole.image(), rgb(Silver)));
+        EXPECT_EQ(countDifferences(whole.image(), halves.image()), 0);
     }
 }
 

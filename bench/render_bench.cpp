@@ -1,0 +1,138 @@
+// Drawing speed on the real Qt canvas: a full redraw of a crowded entry and the XOR updates
+// of a rubber band, which run on every pointer move.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <numbers>
+
+#include "display/primitives.h"
+#include "model/library.h"
+#include "platform/qt_canvas.h"
+
+namespace {
+
+// 250 entities, every other one an arc, spread over the whole drawing area.
+EntityArray crowdedEntry() {
+    EntityArray entities{};
+    uint32_t seed = 12345;
+    const auto next = [&](int32_t low, int32_t high) {
+        seed = seed * 1103515245u + 12345u;
+        return low + static_cast<int32_t>((seed >> 8) % static_cast<uint32_t>(high - low + 1));
+    };
+    for (int i = 0; i < MaxEntities; ++i) {
+        Entity& e = entities[static_cast<size_t>(i)];
+        e.colour = next(1, 16);
+        if (i % 2 == 0) {
+            e.x1 = next(5, 305);
+            e.y1 = next(5, 305);
+            e.x2 = next(5, 305);
+            e.y2 = next(5, 305);
+            continue;
+        }
+        const double cx = next(60, 250), cy = next(60, 250), r = next(10, 55);
+        const double a = next(0, 359) * std::numbers::pi / 180;
+        const double b = next(0, 359) * std::numbers::pi / 180;
+        e.isArc = 1;
+        e.centreX = static_cast<float>(cx);
+        e.centreY = static_cast<float>(cy);
+        e.x1 = static_cast<int32_t>(std::lround(cx + r * std::cos(a)));
+        e.y1 = static_cast<int32_t>(std::lround(cy - r * std::sin(a)));
+        e.x2 = static_cast<int32_t>(std::lround(cx + r * std::cos(b)));
+        e.y2 = static_cast<int32_t>(std::lround(cy - r * std::sin(b)));
+        e.arcFlag = static_cast<uint8_t>(next(0, 1));
+    }
+    return entities;
+}
+
+void fullRedraw(QtCanvas& canvas, Grips& grips, const EntityArray& entities) {
+    HideGrips(canvas, grips);
+    canvas.fillRect(2, 2, 306, 306, Silver);
+    DrawGrid(canvas);
+    for (const Entity& e : entities) {
+        DrawEntity(canvas, e, true, DrawMode::Normal);
+    }
+    DrawOriginMarker(canvas, {}, {155, 155}, MarkerKind::Normal);
+}
+
+void BM_FullRedraw250Entities(benchmark::State& state) {
+    QtCanvas canvas;
+    Grips grips;
+    const EntityArray entities = crowdedEntry();
+    for (auto _ : state) {
+        fullRedraw(canvas, grips, entities);
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+}
+BENCHMARK(BM_FullRedraw250Entities);
+
+// One pointer move: the line from the last point to the old position is XOR-ed away and the
+// one to the new position drawn.
+void BM_RubberBandLineAcrossTheArea(benchmark::State& state) {
+    QtCanvas canvas;
+    const DisplayPoint from{5, 5};
+    DisplayPoint old{305, 300};
+    DrawLineEntity(canvas, from, old, 1, true, DrawMode::Xor);
+    for (auto _ : state) {
+        const DisplayPoint now{old.x == 305 ? 300 : 305, old.y == 300 ? 305 : 300};
+        DrawLineEntity(canvas, from, old, 1, true, DrawMode::Xor);
+        DrawLineEntity(canvas, from, now, 1, true, DrawMode::Xor);
+        old = now;
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+}
+BENCHMARK(BM_RubberBandLineAcrossTheArea);
+
+void BM_RubberBandArcAcrossTheArea(benchmark::State& state) {
+    QtCanvas canvas;
+    const DisplayPoint s{5, 155};
+    const DisplayPoint e{305, 155};
+    RealPoint old{155, 160};
+    DrawArcEntity(canvas, old, s, e, 1, true, 1, DrawMode::Xor);
+    for (auto _ : state) {
+        const RealPoint now{155, old.y == 160 ? 150.0f : 160.0f};
+        DrawArcEntity(canvas, old, s, e, 1, true, 1, DrawMode::Xor);
+        DrawArcEntity(canvas, now, s, e, 1, true, 1, DrawMode::Xor);
+        old = now;
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+}
+BENCHMARK(BM_RubberBandArcAcrossTheArea);
+
+// The flattest arc a rubber band can show: a radius near the 3000-pixel limit.
+void BM_RubberBandArcOfTheLargestRadius(benchmark::State& state) {
+    QtCanvas canvas;
+    const DisplayPoint s{5, 155};
+    const DisplayPoint e{305, 155};
+    RealPoint old{155, 3150};
+    DrawArcEntity(canvas, old, s, e, 1, true, 0, DrawMode::Xor);
+    for (auto _ : state) {
+        const RealPoint now{155, old.y == 3150 ? 3140.0f : 3150.0f};
+        DrawArcEntity(canvas, old, s, e, 1, true, 0, DrawMode::Xor);
+        DrawArcEntity(canvas, now, s, e, 1, true, 0, DrawMode::Xor);
+        old = now;
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+}
+BENCHMARK(BM_RubberBandArcOfTheLargestRadius);
+
+// For comparison: the same XOR line through QPainter's raster op, which hands figures of
+// more than about 96 pixels to its thread pool.
+void BM_QPainterXorLineAcrossTheArea(benchmark::State& state) {
+    QImage image(SurfaceSize, SurfaceSize, QImage::Format_RGB32);
+    image.fill(qRgb(192, 192, 192));
+    QPainter painter(&image);
+    painter.setPen(QColor(0, 255, 255));
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    for (auto _ : state) {
+        painter.drawLine(5, 5, 305, 300);
+        painter.drawLine(5, 5, 305, 300);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_QPainterXorLineAcrossTheArea);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,133 @@
+#include "platform/library_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+
+#include "model/library_reader.h"
+#include "model/library_writer.h"
+
+namespace {
+
+constexpr qint64 ReadChunk = 1 << 16;
+
+// The whole file, or nothing when it exceeds the limit; the file size may lie (pipes, files
+// that grow), so the limit is checked on what is actually read.
+std::optional<std::string> readBounded(QFile& file) {
+    if (file.size() > MaxLibraryFileSize) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(file.size()));
+    char chunk[ReadChunk];
+    for (;;) {
+        const qint64 got = file.read(chunk, ReadChunk);
+        if (got <= 0) {
+            break;
+        }
+        if (static_cast<qint64>(bytes.size()) + got > MaxLibraryFileSize) {
+            return std::nullopt;
+        }
+        bytes.append(chunk, static_cast<size_t>(got));
+    }
+    return bytes;
+}
+
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Where the bytes go: a symbolic link is followed to the file it names.
+QString resolvedTarget(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isSymLink()) {
+        return path;
+    }
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.symLinkTarget() : canonical;  // empty: a dangling link
+}
+
+// Like the read-only attribute: no write bit for the owner, or no right to write it at all.
+bool isReadOnly(const QFileInfo& info) {
+    return info.exists() && (!info.isWritable() || !(info.permissions() & QFile::WriteOwner));
+}
+
+// Makes the rename itself durable. File systems that cannot sync a folder say EINVAL.
+bool syncFolder(const QString& filePath) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(filePath).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return synced;
+}
+
+}  // namespace
+
+ReadResult readLibraryFile(const QString& path, Library& library) {
+    QFile file(path);
+    ReadResult result;
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        result.outcome = ReadOutcome::NotFound;
+        return result;
+    }
+    const std::optional<std::string> bytes = readBounded(file);
+    if (!bytes) {
+        clearLibrary(library);
+        library.entryCount = 0;
+        result.outcome = ReadOutcome::InvalidFormat;
+        return result;
+    }
+    return readLibraryText(*bytes, library);
+}
+
+WriteResult replaceFileContents(const QString& path, std::string_view bytes) {
+    const QString target = resolvedTarget(path);
+    const QFileInfo targetInfo(target);
+    if (isReadOnly(targetInfo)) {
+        return {WriteOutcome::ReadOnly, QString()};
+    }
+    struct stat existing {};
+    const bool keepMode = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
+
+    QSaveFile file(target);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {WriteOutcome::CannotCreate, file.errorString()};
+    }
+    if (keepMode && ::fchmod(file.handle(), existing.st_mode & 07777) != 0) {
+        file.cancelWriting();
+        return {WriteOutcome::WriteFailed, systemError()};
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {WriteOutcome::WriteFailed, reason};
+    }
+    if (::fsync(file.handle()) != 0) {
+        const QString reason = systemError();
+        file.cancelWriting();
+        return {WriteOutcome::WriteFailed, reason};
+    }
+    if (!file.commit()) {
+        return {WriteOutcome::WriteFailed, file.errorString()};
+    }
+    if (!syncFolder(target)) {
+        return {WriteOutcome::WriteFailed, systemError()};
+    }
+    return {};
+}
+
+WriteResult writeLibraryFile(const QString& path, const Library& library) {
+    return replaceFileContents(path, writeLibraryText(library));
+}
