@@ -13,6 +13,10 @@ std::string entryLabel(int32_t entry) {
     return "entry " + std::to_string(entry);
 }
 
+std::string counted(int64_t n, std::string_view one, std::string_view many) {
+    return std::to_string(n) + " " + std::string(n == 1 ? one : many);
+}
+
 }  // namespace
 
 std::string readErrorText(const ReadError& error) {
@@ -36,18 +40,21 @@ std::string findingText(const ReadFinding& f) {
         case FindingKind::LineBeforeFirstEntry:
             return where + ": before the first S line, skipped";
         case FindingKind::EntryBeyondCapacity:
-            return where + ": " + std::to_string(f.count) +
-                   " entries beyond the limit of 500, skipped";
+            return where + ": " + counted(f.count, "entry", "entries") +
+                   " beyond the limit of 500, skipped";
         case FindingKind::EntityBeyondCapacity:
-            return where + ": " + entryLabel(f.entry) + " has " + std::to_string(f.count) +
-                   " entities beyond the limit of 250, skipped";
+            return where + ": " + entryLabel(f.entry) + " has " +
+                   counted(f.count, "entity", "entities") + " beyond the limit of 250, skipped";
         case FindingKind::EntityListEnded:
             return where + ": " + entryLabel(f.entry) +
-                   ": an entity whose start point has a zero coordinate ends the list; it and " +
-                   std::to_string(f.count - 1) + " entities after it are lost";
+                   ": an entity whose start point has a zero coordinate ends the list" +
+                   (f.count > 1 ? "; it and " + counted(f.count - 1, "entity", "entities") +
+                                      " after it are lost"
+                                : " and is lost");
         case FindingKind::MissingEndLine:
-            return where + ": " + entryLabel(f.entry) + ": " + std::to_string(f.count) +
-                   " entity lines that no E line follows are lost";
+            return where + ": " + entryLabel(f.entry) + ": " +
+                   counted(f.count, "entity line", "entity lines") + " that no E line follows " +
+                   (f.count == 1 ? "is" : "are") + " lost";
     }
     return {};
 }

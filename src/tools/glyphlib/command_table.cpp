@@ -1,0 +1,39 @@
+#include "tools/glyphlib/command.h"
+#include "tools/glyphlib/commands.h"
+
+namespace {
+
+constexpr std::string_view KindHelp =
+    "The library kind is line type when the upper-cased file name contains \".LTP\", else\n"
+    "symbol; --kind symbol|linetype chooses it instead.\n";
+
+constexpr Command Commands[] = {
+    {"info", "[--kind symbol|linetype] FILE",
+     "Shows the kind, the layout and the number of entries of a library, then one line per\n"
+     "entry with its number, name and entity count, and what the reader had to skip.\n",
+     runInfo},
+    {"dump", "[--kind symbol|linetype] FILE",
+     "Prints the library as read, as JSON: coordinates in display units as held in memory,\n"
+     "names decoded from Windows-1252. When the read stopped with an error, the entries read\n"
+     "so far are printed with an \"error\" member.\n",
+     runDump},
+    {"convert", "[--kind symbol|linetype] IN OUT",
+     "Reads a library of any accepted layout and writes it to OUT in the current layout. OUT\n"
+     "is replaced only once the whole library has been written.\n",
+     runConvert},
+    {"check", "[--kind symbol|linetype] FILE",
+     "Lists what a library keeper should fix: lines the reader skipped, points outside the\n"
+     "drawing area, entities that end an entry's list early, lines of zero length, duplicate\n"
+     "names and colours outside 1..16. Exits with 1 when it lists anything.\n",
+     runCheck},
+};
+
+}  // namespace
+
+std::span<const Command> commandTable() {
+    return Commands;
+}
+
+std::string_view kindHelp() {
+    return KindHelp;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+// The subcommands registered in the command table.
+int runInfo(std::span<const std::string> args);
+int runDump(std::span<const std::string> args);
+int runConvert(std::span<const std::string> args);
+int runCheck(std::span<const std::string> args);
+
+// How the library kind is chosen, for every command's help.
+std::string_view kindHelp();

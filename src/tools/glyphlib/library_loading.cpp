@@ -1,0 +1,51 @@
+#include "tools/glyphlib/library_loading.h"
+
+#include <QString>
+#include <iostream>
+
+#include "platform/library_file.h"
+#include "platform/string_table.h"
+#include "tools/glyphlib/library_description.h"
+
+namespace {
+
+constexpr int LibraryFileNotFound = 31;
+constexpr int InvalidFileFormat = 32;
+
+}  // namespace
+
+std::string stringText(int number) {
+    static const StringTable strings;
+    return strings.loadText(number);
+}
+
+std::unique_ptr<LoadedLibrary> loadLibrary(const std::string& fileName, LibraryKind kind) {
+    auto loaded = std::make_unique<LoadedLibrary>();
+    allocateLibrary(loaded->library);
+    loaded->library.libraryKind = kind;
+    loaded->result = readLibraryFile(QString::fromLocal8Bit(fileName), loaded->library);
+    return loaded;
+}
+
+bool holdsLibrary(const ReadResult& result) {
+    return result.outcome == ReadOutcome::Read || result.outcome == ReadOutcome::StoppedWithError;
+}
+
+bool reportUnreadable(const std::string& fileName, const ReadResult& result) {
+    std::string reason;
+    switch (result.outcome) {
+        case ReadOutcome::Read:
+            return true;
+        case ReadOutcome::NotFound:
+            reason = stringText(LibraryFileNotFound);
+            break;
+        case ReadOutcome::InvalidFormat:
+            reason = stringText(InvalidFileFormat);
+            break;
+        case ReadOutcome::StoppedWithError:
+            reason = result.error ? printableText(readErrorText(*result.error)) : std::string();
+            break;
+    }
+    std::cerr << "glyphlib: " << fileName << ": " << reason << '\n';
+    return false;
+}
