@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "editing/editor_ui.h"
+#include "editing/string_source.h"
+#include "model/library_locations.h"
+
+// Called by Save and Save As right after the library was written. Unless the file is the
+// host's default library of the kind already, asks with string 102 (caption 105, Yes and No)
+// whether it becomes the default and records it on Yes. A refused write is shown in a warning
+// box (caption 106) that says why; the library itself stays saved.
+DefaultLibraryResult offerAsDefaultLibrary(SettingsStore& settings, LibraryKind kind,
+                                           const std::string& fileName, EditorUi& ui,
+                                           const StringSource& strings);
