@@ -1,0 +1,7 @@
+#pragma once
+
+#include "editing/edit_context.h"
+
+// The warning shown when an entity would go beyond the 250 an entry can hold: string 35 with
+// "(250)" appended. String 35 is always the built-in text, whatever strings module is chosen.
+void ShowEntityLimitMessage(EditContext& ctx);
