@@ -33,8 +33,9 @@ void AddChainLine(EditContext& ctx) {
     if (s.work.workEntityCount >= MaxEntities) {
         ShowEntityLimitMessage(ctx);
     } else {
-        // The rubber band ends where the line ends; removing it leaves the picture clean.
+        // Removed where it was drawn last, which need not be where the button came up.
         EraseRubberLine(ctx);
+        s.rubber.lastRubberPos = {};
         ++s.work.workEntityCount;
         const int32_t index = s.work.workEntityCount;
         setEntity(ctx, index, s.lastPoint, end, 0, RealPoint{}, s.currentColour, 0);

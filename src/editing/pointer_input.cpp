@@ -163,6 +163,11 @@ void SymBox_MouseUp(EditContext& ctx, MouseButton button, ShiftState shift, int3
 
 void Form_MouseMove(EditContext& ctx) {
     takePosition(ctx.state, 0, 0);
+    // The line to the end point stays until the first move draws the arc; a pointer that
+    // leaves at once must take it along.
+    if (ctx.state.pointerState == PointerState::ArcThirdPoint) {
+        RemoveToolFeedback(ctx);
+    }
     TrackRubberLine(ctx, ctx.state.pointerPos);
 }
 
@@ -175,5 +180,7 @@ void Timer2Timer(EditContext& ctx) {
 }
 
 void SymBoxPaint(EditContext& ctx) {
-    RedrawEntry(ctx, false);
+    // The canvas keeps its pixels between paints and nothing erases it first, so the picture
+    // is rebuilt from a clean surface; the rubber band is then drawn again once.
+    RedrawEntry(ctx, true);
 }

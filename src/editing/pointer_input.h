@@ -26,5 +26,6 @@ void SymBox_MouseUp(EditContext& ctx, MouseButton button, ShiftState shift, int3
 void Form_MouseMove(EditContext& ctx);
 // Every 100 ms: removes the rubber band once the screen pointer has left the drawing panel.
 void Timer2Timer(EditContext& ctx);
-// The paint event of the drawing area.
+// The paint event of the drawing area after the core asked for a repaint (invalidateDrawing):
+// the whole picture is drawn again. Other paints only show the canvas as it is.
 void SymBoxPaint(EditContext& ctx);
