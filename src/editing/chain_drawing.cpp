@@ -2,7 +2,6 @@
 
 #include "display/arc_geometry.h"
 #include "display/primitives.h"
-#include "editing/drawing_tools.h"
 #include "editing/entity_limit.h"
 #include "editing/rubber_band.h"
 #include "editing/selection.h"
@@ -55,7 +54,7 @@ void AddChainArc(EditContext& ctx) {
         return;
     }
     // Also refused at the limit, the arc must not stay on the screen as feedback.
-    RemoveToolFeedback(ctx);
+    RemoveToolRubberBand(ctx);
     if (s.work.workEntityCount >= MaxEntities) {
         ShowEntityLimitMessage(ctx);
     } else {

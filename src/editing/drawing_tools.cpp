@@ -33,32 +33,12 @@ void chooseDrawingTool(EditContext& ctx, PointerState tool, int prompt) {
 // Switching between the two drawing tools keeps the chain; anything else starts a new one.
 void startNewChainUnlessComingFrom(EditContext& ctx, PointerState otherTool) {
     if (ctx.state.pointerState != otherTool) {
-        RemoveToolFeedback(ctx);
+        RemoveToolRubberBand(ctx);
         ctx.state.lastPoint = {};
     }
 }
 
 }  // namespace
-
-void RemoveToolFeedback(EditContext& ctx) {
-    EditorState& s = ctx.state;
-    switch (s.pointerState) {
-        case PointerState::LinePoints:
-        case PointerState::ArcPoints:
-            EraseRubberLine(ctx);
-            break;
-        case PointerState::ArcThirdPoint:
-            if (s.rubber.rubberWasLine) {
-                EraseRubberLine(ctx);
-            } else {
-                EraseRubberArc(ctx);
-            }
-            break;
-        default:
-            break;
-    }
-    ForgetRubberBand(s);
-}
 
 void tbLineBtn_Click(EditContext& ctx) {
     startNewChainUnlessComingFrom(ctx, PointerState::ArcPoints);
@@ -103,6 +83,6 @@ void PopUpMnuArcClick(EditContext& ctx) {
 }
 
 void PopUpMnuSelectClick(EditContext& ctx) {
-    RemoveToolFeedback(ctx);
+    RemoveToolRubberBand(ctx);
     tbSelectBtn_Click(ctx);
 }

@@ -18,8 +18,3 @@ void EditMenu_Select_Click(EditContext& ctx);
 void PopUpMnuLineClick(EditContext& ctx);
 void PopUpMnuArcClick(EditContext& ctx);
 void PopUpMnuSelectClick(EditContext& ctx);
-
-// Removes the rubber band that the current drawing tool shows (a line, or in ArcThirdPoint the
-// arc once a move has drawn it) and forgets it, so that no later redraw brings it back. In the
-// other states nothing of it is on the screen and it is only forgotten.
-void RemoveToolFeedback(EditContext& ctx);

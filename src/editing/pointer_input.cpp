@@ -166,7 +166,7 @@ void Form_MouseMove(EditContext& ctx) {
     // The line to the end point stays until the first move draws the arc; a pointer that
     // leaves at once must take it along.
     if (ctx.state.pointerState == PointerState::ArcThirdPoint) {
-        RemoveToolFeedback(ctx);
+        RemoveToolRubberBand(ctx);
     }
     TrackRubberLine(ctx, ctx.state.pointerPos);
 }
@@ -176,11 +176,9 @@ void Timer2Timer(EditContext& ctx) {
     if (ctx.ui.pointerOverDrawingPanel() || ctx.state.pointerState == PointerState::DragHandle) {
         return;
     }
-    RemoveToolFeedback(ctx);
+    RemoveToolRubberBand(ctx);
 }
 
 void SymBoxPaint(EditContext& ctx) {
-    // The canvas keeps its pixels between paints and nothing erases it first, so the picture
-    // is rebuilt from a clean surface; the rubber band is then drawn again once.
-    RedrawEntry(ctx, true);
+    RepaintEntry(ctx);
 }

@@ -56,11 +56,7 @@ void RedrawEntry(EditContext& ctx, bool clear) {
             DrawSelectedEntity(ctx, selectedItem(s.selection, i));
         }
     }
-    if (s.pointerState == PointerState::LinePoints || s.pointerState == PointerState::ArcPoints) {
-        EraseRubberLine(ctx);
-    } else if (s.pointerState == PointerState::ArcThirdPoint) {
-        EraseRubberArc(ctx);
-    }
+    ToggleToolRubberBand(ctx);
 }
 
 void RepaintEntry(EditContext& ctx) {

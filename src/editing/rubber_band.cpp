@@ -79,3 +79,27 @@ void ForgetRubberBand(EditorState& state) {
     state.rubber.lastRubberPos = {};
     state.rubber.rubberArc.centre = {};
 }
+
+void ToggleToolRubberBand(EditContext& ctx) {
+    const EditorState& s = ctx.state;
+    switch (s.pointerState) {
+        case PointerState::LinePoints:
+        case PointerState::ArcPoints:
+            EraseRubberLine(ctx);
+            break;
+        case PointerState::ArcThirdPoint:
+            if (s.rubber.rubberWasLine) {
+                EraseRubberLine(ctx);
+            } else {
+                EraseRubberArc(ctx);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void RemoveToolRubberBand(EditContext& ctx) {
+    ToggleToolRubberBand(ctx);
+    ForgetRubberBand(ctx.state);
+}

@@ -17,3 +17,10 @@ void TrackRubberArc(EditContext& ctx, DisplayPoint m, DisplayPoint s, DisplayPoi
 void EraseRubberArc(EditContext& ctx);
 // Forgets the registered rubber band (after it is off the screen or its entry is gone).
 void ForgetRubberBand(EditorState& state);
+// Draws the drawing tool's rubber band once more in XOR: the line in LinePoints and ArcPoints;
+// in ArcThirdPoint the arc, or the line to the end point while no move has replaced it yet.
+// Removes it while it is shown and shows it again on a rebuilt picture.
+void ToggleToolRubberBand(EditContext& ctx);
+// Takes the drawing tool's rubber band off the screen and forgets it, so that no later redraw
+// brings it back. In the other states nothing of it is shown and it is only forgotten.
+void RemoveToolRubberBand(EditContext& ctx);
