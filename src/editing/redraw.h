@@ -17,11 +17,14 @@ void DrawWorkOriginMarker(EditContext& ctx, DisplayPoint at, MarkerKind kind);
 
 // Full redraw: grips hidden, surface cleared when `clear`, grid, entities, origin marker,
 // lastPoint at the end of the drawing, the selected look and a registered rubber band again.
+// Without clearing it draws over what the surface shows, so on a surface that keeps its
+// pixels the paint event must use RepaintEntry instead.
 void RedrawEntry(EditContext& ctx, bool clear);
-// The paint handler's redraw on a surface that keeps its pixels: the whole surface is painted
-// over in the background, so the grips on it are gone (as on a freshly exposed surface), then
-// RedrawEntry without clearing draws the picture and the registered rubber band once more.
-// Answer each invalidateDrawing with this; an expose that changes nothing needs only a blit.
+// The paint handler (SymBoxPaint) on a surface that keeps its pixels: the whole surface is
+// painted over in the background, so the grips on it count as gone, then RedrawEntry without
+// clearing draws the picture and the registered rubber band once more. Run it once for each
+// invalidateDrawing, never for a mere expose or after pointer feedback: during a move it
+// would wipe the ghosts, and the XOR feedback is already on the surface.
 void RepaintEntry(EditContext& ctx);
 // Redraws entity `index` (1..workEntityCount) dotted when selected, solid otherwise, with its
 // grips when it is the only selected entity.
