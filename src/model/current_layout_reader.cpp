@@ -12,13 +12,13 @@ namespace {
 using library_format::FieldWidth;
 using library_format::FirstFieldOffset;
 
-// Field k (1-based) without its blanks; empty where the line is shorter.
+// Field k (1-based); empty where the line is shorter.
 std::string_view fieldText(std::string_view line, size_t k) {
     const size_t start = FirstFieldOffset + FieldWidth * (k - 1);
     if (start >= line.size()) {
         return {};
     }
-    return trimSpaces(line.substr(start, FieldWidth));
+    return line.substr(start, FieldWidth);
 }
 
 int32_t wholeField(std::string_view line, size_t k, int32_t fallback) {

@@ -1,7 +1,9 @@
 #include "model/library_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "model/library_format.h"
 #include "model/line_type_extent.h"
@@ -13,30 +15,55 @@ using library_format::FieldWidth;
 
 constexpr std::string_view LineEnd = "\r\n";
 
-// The number's text cut to its first 6 characters, right-aligned in 6 columns.
-void appendFieldText(std::string& out, const char* text, const char* end) {
-    const size_t length = std::min<size_t>(static_cast<size_t>(end - text), FieldWidth);
-    out.append(FieldWidth - length, ' ');
-    out.append(text, length);
-}
+// One line put together in place, then appended whole: the longest, an arc line, has 50
+// characters and its line end.
+class LineText {
+  public:
+    explicit LineText(std::string_view start) { append(start.data(), start.size()); }
 
-void appendField(std::string& out, int32_t value) {
-    char text[16];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    appendFieldText(out, text, result.ptr);
-}
-
-// A real written with no decimals: the nearest whole number, halves to even. A value that is
-// not finite has no such form and is written as 0.
-void appendWholeReal(std::string& out, float value) {
-    double whole = std::nearbyint(static_cast<double>(value)) + 0.0;  // + 0.0 drops a "-0"
-    if (!std::isfinite(whole)) {
-        whole = 0;
+    // The number's text cut to its first 6 characters, right-aligned in 6 columns.
+    void field(int32_t value) {
+        char text[16];
+        const auto result = std::to_chars(text, text + sizeof text, value);
+        fieldText(text, result.ptr);
     }
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, whole, std::chars_format::fixed);
-    appendFieldText(out, text, result.ptr);
-}
+
+    // A real written with no decimals: the nearest whole number, halves to even. From 1e9 on a
+    // 4-byte real is whole already; a value that is not finite has no such form and is written
+    // as 0.
+    void wholeReal(float value) {
+        char text[64];
+        std::to_chars_result result{};
+        if (std::fabs(value) < 1e9f) {
+            result = std::to_chars(text, text + sizeof text, roundHalfEven(value));
+        } else {
+            const double whole = std::isfinite(value) ? static_cast<double>(value) : 0.0;
+            result = std::to_chars(text, text + sizeof text, whole, std::chars_format::fixed);
+        }
+        fieldText(text, result.ptr);
+    }
+
+    void appendTo(std::string& out) {
+        append(LineEnd.data(), LineEnd.size());
+        out.append(text_, length_);
+    }
+
+  private:
+    void fieldText(const char* text, const char* end) {
+        const size_t length = std::min<size_t>(static_cast<size_t>(end - text), FieldWidth);
+        std::memset(text_ + length_, ' ', FieldWidth - length);
+        std::memcpy(text_ + length_ + FieldWidth - length, text, length);
+        length_ += FieldWidth;
+    }
+    void append(const char* text, size_t length) {
+        std::memcpy(text_ + length_, text, length);
+        length_ += length;
+    }
+
+    // "S " and a name of up to 20 characters, or "A " and 8 fields, and the line end.
+    char text_[64];
+    size_t length_ = 0;
+};
 
 int32_t fileX(int32_t displayX) {
     return roundHalfEven(toFileX(static_cast<float>(displayX)));
@@ -50,33 +77,33 @@ int32_t fileLength(int32_t displayLength) {
 
 void appendSettings(std::string& out, const LibraryEntry& entry, const EntityArray& slots,
                     LibraryKind kind) {
-    out += "P ";
-    appendField(out, fileX(entry.originX));
-    appendField(out, fileY(entry.originY));
+    LineText line("P ");
+    line.field(fileX(entry.originX));
+    line.field(fileY(entry.originY));
     if (kind == LibraryKind::Symbol) {
-        appendField(out, 0);  // the clipping radius is not kept in the file
-        appendField(out, fileLength(entry.sizeRadius));
+        line.field(0);  // the clipping radius is not kept in the file
+        line.field(fileLength(entry.sizeRadius));
     } else {
-        appendField(out, entry.singlePattern());
-        appendField(out, fileLength(entryPatternHeight(slots)));
+        line.field(entry.singlePattern());
+        line.field(fileLength(entryPatternHeight(slots)));
     }
-    appendField(out, entry.useColours != 0 ? 1 : 0);
-    out += LineEnd;
+    line.field(entry.useColours != 0 ? 1 : 0);
+    line.appendTo(out);
 }
 
 void appendEntity(std::string& out, const Entity& e) {
-    out += e.isArc ? "A " : "L ";
-    appendField(out, e.colour);
-    appendField(out, fileX(e.x1));
-    appendField(out, fileY(e.y1));
-    appendField(out, fileX(e.x2));
-    appendField(out, fileY(e.y2));
+    LineText line(e.isArc ? "A " : "L ");
+    line.field(e.colour);
+    line.field(fileX(e.x1));
+    line.field(fileY(e.y1));
+    line.field(fileX(e.x2));
+    line.field(fileY(e.y2));
     if (e.isArc) {
-        appendWholeReal(out, toFileX(e.centreX));
-        appendWholeReal(out, toFileY(e.centreY));
-        appendField(out, e.arcFlag != 0 ? 1 : 0);
+        line.wholeReal(toFileX(e.centreX));
+        line.wholeReal(toFileY(e.centreY));
+        line.field(e.arcFlag != 0 ? 1 : 0);
     }
-    out += LineEnd;
+    line.appendTo(out);
 }
 
 }  // namespace

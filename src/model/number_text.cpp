@@ -7,38 +7,26 @@
 
 namespace {
 
-// std::from_chars takes no '+'; a second sign after it stays an error.
-std::string_view withoutPlus(std::string_view text) {
-    if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+') {
-        text.remove_prefix(1);
+std::string_view withoutBlanks(std::string_view text) {
+    size_t first = 0;
+    size_t end = text.size();
+    while (first < end && text[first] == ' ') {
+        ++first;
     }
-    return text;
+    while (end > first && text[end - 1] == ' ') {
+        --end;
+    }
+    return text.substr(first, end - first);
 }
 
 }  // namespace
 
-std::string_view trimSpaces(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-std::optional<int32_t> parseWholeNumber(std::string_view text) {
-    text = withoutPlus(text);
-    int32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 std::optional<double> parseDouble(std::string_view text) {
-    text = withoutPlus(text);
+    text = withoutBlanks(text);
+    // std::from_chars takes no '+'; a second sign after it stays an error.
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+') {
+        text.remove_prefix(1);
+    }
     double value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
@@ -49,6 +37,11 @@ std::optional<double> parseDouble(std::string_view text) {
 }
 
 std::optional<float> parseReal(std::string_view text) {
+    // Files hold whole numbers here as a rule; those convert exactly within 6 digits.
+    if (const std::optional<int32_t> whole = parseWholeNumber(text);
+        whole && *whole > -1000000 && *whole < 1000000) {
+        return static_cast<float>(*whole);
+    }
     const std::optional<double> value = parseDouble(text);
     if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) {
         return std::nullopt;

@@ -1,16 +1,47 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string_view>
 
-// Numbers as the library files hold them. Both parsers take the whole text: anything left over
-// makes it "not a number". A leading '+' is accepted.
-
-std::string_view trimSpaces(std::string_view text);
+// Numbers as the library files hold them. Blanks around the number are ignored; anything else
+// left over makes the text "not a number". A leading '+' is accepted.
 
 // An optional sign and decimal digits, within the int32 range.
-std::optional<int32_t> parseWholeNumber(std::string_view text);
+// By hand and in one pass rather than with std::from_chars: reading a library is mostly this,
+// on fields of six characters.
+inline std::optional<int32_t> parseWholeNumber(std::string_view text) {
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end && *p == ' ') {
+        ++p;
+    }
+    while (end > p && end[-1] == ' ') {
+        --end;
+    }
+    if (p == end) {
+        return std::nullopt;
+    }
+    const bool negative = *p == '-';
+    if (negative || *p == '+') {
+        if (++p == end) {
+            return std::nullopt;
+        }
+    }
+    constexpr int64_t Limit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+    int64_t magnitude = 0;
+    for (; p < end; ++p) {
+        const auto digit = static_cast<unsigned>(*p - '0');
+        if (digit > 9 || (magnitude = magnitude * 10 + digit) > Limit) {
+            return std::nullopt;
+        }
+    }
+    if (!negative && magnitude == Limit) {
+        return std::nullopt;
+    }
+    return static_cast<int32_t>(negative ? -magnitude : magnitude);
+}
 
 // A decimal real that is finite as a 4-byte real ("nan", "inf" and overflowing values are
 // not numbers).
