@@ -35,7 +35,9 @@ inline float toDisplayY(float fileY) {
 }
 
 // Radii and heights: scaled like coordinates but without an offset.
-inline float toDisplayLength(float fileLength) { return fileLength * 1.5f; }
+inline float toDisplayLength(float fileLength) {
+    return fileLength * 1.5f;
+}
 inline float toFileLength(float displayLength) {
     return static_cast<float>(displayLength * TwoThirds);
 }
@@ -68,4 +70,6 @@ inline int32_t roundHalfEven(double value) {
 }
 
 // Towards zero; saturating like roundHalfEven.
-inline int32_t truncateToInt(double value) { return saturatedWhole(std::trunc(value)); }
+inline int32_t truncateToInt(double value) {
+    return saturatedWhole(std::trunc(value));
+}
