@@ -33,9 +33,14 @@ void appendCentre(std::string& out, float value) {
     out.append(text, result.ptr);
 }
 
-std::string_view skipLeadingBlanks(std::string_view field) {
+// Leading blanks are skipped; a trailing one fails the field, which the file's number readers
+// would let pass, so an empty text stands for it.
+std::string_view numberText(std::string_view field) {
     const size_t first = field.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string_view() : field.substr(first);
+    if (first == std::string_view::npos || field.ends_with(' ')) {
+        return {};
+    }
+    return field.substr(first);
 }
 
 // "$1F" or "0x1F" after an optional sign; nothing when the text is not of that form.
@@ -154,7 +159,7 @@ bool isEntityClipboardText(std::string_view text) {
 }
 
 std::optional<int32_t> parseClipboardInteger(std::string_view field) {
-    field = skipLeadingBlanks(field);
+    field = numberText(field);
     if (const std::optional<int32_t> hex = parseHexInteger(field)) {
         return hex;
     }
@@ -162,7 +167,7 @@ std::optional<int32_t> parseClipboardInteger(std::string_view field) {
 }
 
 std::optional<float> parseClipboardReal(std::string_view field) {
-    return parseReal(skipLeadingBlanks(field));
+    return parseReal(numberText(field));
 }
 
 ClipboardTextReader::ClipboardTextReader(std::string_view text) {
