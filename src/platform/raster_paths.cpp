@@ -17,9 +17,10 @@ bool onSurface(int64_t x, int64_t y, int32_t size) {
 
 // n * num / den rounded to the nearest integer, halves away from zero, so that a line and
 // its reverse pick the same pixels.
+template <typename Int>
 int64_t roundedFraction(int64_t n, int64_t num, int64_t den) {
-    const Wide p = Wide{n} * num;
-    const Wide q = ((p < 0 ? -p : p) * 2 + den) / (Wide{den} * 2);
+    const Int p = Int{n} * num;
+    const Int q = ((p < 0 ? -p : p) * 2 + den) / (Int{den} * 2);
     return static_cast<int64_t>(p < 0 ? -q : q);
 }
 
@@ -81,12 +82,21 @@ void linePixels(DisplayPoint a, DisplayPoint b, int32_t size, std::vector<PathPi
     int64_t last = n - 1;
     clipSteps(a.x, dx, n, size, first, last);
     clipSteps(a.y, dy, n, size, first, last);
-    for (int64_t i = first; i <= last; ++i) {
-        const int64_t x = a.x + roundedFraction(i, dx, n);
-        const int64_t y = a.y + roundedFraction(i, dy, n);
-        if (onSurface(x, y, size)) {
-            out.push_back({static_cast<int32_t>(x), static_cast<int32_t>(y), i});
+    const auto visit = [&](auto wide) {
+        using Int = decltype(wide);
+        for (int64_t i = first; i <= last; ++i) {
+            const int64_t x = a.x + roundedFraction<Int>(i, dx, n);
+            const int64_t y = a.y + roundedFraction<Int>(i, dy, n);
+            if (onSurface(x, y, size)) {
+                out.push_back({static_cast<int32_t>(x), static_cast<int32_t>(y), i});
+            }
         }
+    };
+    // 64-bit products suffice for every line shorter than 2^30 pixels.
+    if (n < (int64_t{1} << 30)) {
+        visit(int64_t{});
+    } else {
+        visit(Wide{});
     }
 }
 
