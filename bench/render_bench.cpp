@@ -5,11 +5,16 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 #include "display/primitives.h"
+#include "editing/edit_context.h"
+#include "editing/redraw.h"
 #include "model/library.h"
+#include "platform/headless_ports.h"
 #include "platform/qt_canvas.h"
+#include "platform/string_table.h"
 
 namespace {
 
@@ -46,22 +51,20 @@ EntityArray crowdedEntry() {
     return entities;
 }
 
-void fullRedraw(QtCanvas& canvas, Grips& grips, const EntityArray& entities) {
-    HideGrips(canvas, grips);
-    canvas.fillRect(2, 2, 306, 306, Silver);
-    DrawGrid(canvas);
-    for (const Entity& e : entities) {
-        DrawEntity(canvas, e, true, DrawMode::Normal);
-    }
-    DrawOriginMarker(canvas, {}, {155, 155}, MarkerKind::Normal);
-}
-
 void BM_FullRedraw250Entities(benchmark::State& state) {
+    auto editor = std::make_unique<EditorState>();
+    editor->work.workEntities = crowdedEntry();
+    editor->work.workEntityCount = MaxEntities;
+    editor->work.workEntry.useColours = 1;
+    editor->work.workEntry.originX = 155;
+    editor->work.workEntry.originY = 155;
     QtCanvas canvas;
-    Grips grips;
-    const EntityArray entities = crowdedEntry();
+    HeadlessEditorUi ui;
+    const StringTable strings;
+    PrivateClipboard clipboard;
+    EditContext ctx{*editor, canvas, ui, strings, clipboard};
     for (auto _ : state) {
-        fullRedraw(canvas, grips, entities);
+        RedrawEntry(ctx, true);
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
 }
