@@ -26,6 +26,13 @@ constexpr Command Commands[] = {
      "drawing area, entities that end an entry's list early, lines of zero length, duplicate\n"
      "names and colours outside 1..16. Exits with 1 when it lists anything.\n",
      runCheck},
+    {"render", "[--kind symbol|linetype] FILE (--entry NAME|#N -o OUT.png | --all DIR) [--scale K]",
+     "Draws an entry as the editor shows it right after loading it: the cleared drawing area,\n"
+     "the grid, the entities in their colours and, for symbols, the origin marker, nothing\n"
+     "selected. --entry picks the entry by name or by number (#1 is the first); --all DIR\n"
+     "writes one picture per entry, named by number and name (007-Tree.png). --scale K\n"
+     "enlarges every pixel to K x K (1 to 10, default 1). Pictures are PNG files.\n",
+     runRender},
 };
 
 }  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "model/library.h"
+
+struct EditorState;
+
+inline constexpr int MaxPictureScale = 10;
+
+// The drawing area as the editor shows entry n (1..entryCount) of the state's library right
+// after loading it: the cleared surface, the grid, the entities in their colours and, for
+// symbols, the origin marker, with nothing selected. Each pixel becomes a scale x scale
+// square (1..MaxPictureScale). The entry becomes the state's working entry.
+QImage entryPicture(EditorState& state, int n, int scale);
+
+// "007-Tree.png" for entry 7 named Tree: the number keeps equal names apart, and of the name
+// only ASCII letters, digits, '-' and '_' are kept (others become '_'), so that no name can
+// reach outside the folder or upset a shell.
+QString entryPictureFileName(const Library& library, int n);

@@ -1,0 +1,89 @@
+#include "platform/entry_picture.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "editing/editor_state.h"
+
+namespace {
+
+QRgb rgb(Rgb c) {
+    return qRgb(c.r, c.g, c.b);
+}
+
+Entity line(DisplayPoint a, DisplayPoint b, int32_t colour) {
+    Entity e;
+    e.x1 = a.x;
+    e.y1 = a.y;
+    e.x2 = b.x;
+    e.y2 = b.y;
+    e.colour = colour;
+    return e;
+}
+
+class EntryPictureTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        allocateLibrary(state->library);
+        state->library.entryCount = 2;
+        LibraryEntry& first = state->library.entry(1);
+        first.name.assign("Red line");
+        first.originX = 100;
+        first.originY = 200;
+        first.sizeRadius = 90;
+        first.useColours = 1;
+        state->library.entities(1)[0] = line({20, 50}, {290, 50}, 3);
+        LibraryEntry& second = state->library.entry(2);
+        second.name.assign("Plain");
+        second.originX = 155;
+        second.originY = 155;
+        state->library.entities(2)[0] = line({20, 80}, {290, 80}, 3);
+    }
+    void TearDown() override { releaseLibrary(state->library); }
+
+    std::unique_ptr<EditorState> state = std::make_unique<EditorState>();
+};
+
+TEST_F(EntryPictureTest, ShowsGridEntitiesInTheirColoursAndTheOriginMarker) {
+    const QImage picture = entryPicture(*state, 1, 1);
+    ASSERT_EQ(picture.size(), QSize(310, 310));
+    EXPECT_EQ(picture.pixel(5, 5), rgb(Black));
+    EXPECT_EQ(picture.pixel(305, 305), rgb(Black));
+    EXPECT_EQ(picture.pixel(6, 5), rgb(Silver));
+    EXPECT_EQ(picture.pixel(21, 50), qRgb(255, 0, 0));
+    EXPECT_EQ(picture.pixel(95, 195), rgb(Black));    // the marker's corner
+    EXPECT_EQ(picture.pixel(190, 200), rgb(Silver));  // no size radius circle
+    EXPECT_EQ(state->work.workEntry.name.str(), "Red line");
+
+    const QImage plain = entryPicture(*state, 2, 1);
+    EXPECT_EQ(plain.pixel(21, 80), rgb(Black));   // colours off
+    EXPECT_EQ(plain.pixel(21, 50), rgb(Silver));  // nothing left of the first entry
+}
+
+TEST_F(EntryPictureTest, LineTypesShowNoOriginMarker) {
+    state->library.libraryKind = LibraryKind::LineType;
+    const QImage picture = entryPicture(*state, 2, 1);
+    EXPECT_EQ(picture.pixel(150, 150), rgb(Silver));
+    EXPECT_EQ(picture.pixel(21, 80), rgb(Black));
+}
+
+TEST_F(EntryPictureTest, ScalingRepeatsEveryPixelInAWholeSquare) {
+    const QImage small = entryPicture(*state, 1, 1);
+    const QImage large = entryPicture(*state, 1, 3);
+    ASSERT_EQ(large.size(), QSize(930, 930));
+    for (int y = 0; y < 930; ++y) {
+        for (int x = 0; x < 930; ++x) {
+            ASSERT_EQ(large.pixel(x, y), small.pixel(x / 3, y / 3)) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(entryPicture(*state, 1, 99).size(), QSize(3100, 3100));
+}
+
+TEST_F(EntryPictureTest, FileNamesKeepOnlyPlainCharactersOfTheName) {
+    EXPECT_EQ(entryPictureFileName(state->library, 1).toStdString(), "001-Red_line.png");
+    state->library.entry(2).name.assign("../..\\x:y*\xe4");
+    EXPECT_EQ(entryPictureFileName(state->library, 2).toStdString(), "002-______x_y__.png");
+}
+
+}  // namespace
