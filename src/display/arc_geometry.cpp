@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/polar_angle.h"
 #include "model/units.h"
 
 namespace {
@@ -37,23 +38,9 @@ RealPoint centreOf(const Entity& e) {
 
 }  // namespace
 
+// The library writer measures line type patterns with the same angle, so it lives in model/.
 float AngleAbout(RealPoint centre, RealPoint point) {
-    const float dX = centre.x - point.x;
-    const float dY = centre.y - point.y;
-    if (dX == 0) {
-        return static_cast<float>(dY >= 0 ? HalfPi : ThreeHalfPi);
-    }
-    if (dY == 0) {
-        return dX > 0 ? static_cast<float>(Pi) : 0.0f;
-    }
-    const auto f = static_cast<float>(std::atan(-Extended{dY} / dX));
-    if ((dY > 0 && f < 0) || (dY < 0 && f > 0)) {
-        return static_cast<float>(f + Pi);
-    }
-    if (dY < 0 && f < 0) {
-        return static_cast<float>(f + TwoPi);
-    }
-    return f;
+    return polarAngle(centre.x, centre.y, point.x, point.y);
 }
 
 float PointDistance(RealPoint a, RealPoint b) {
