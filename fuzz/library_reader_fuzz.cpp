@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the library reader as either kind, so that the current layout and
 // both older layouts are reached, and checks that what was read writes out as a fixed point:
-// writing, reading back and writing again gives the same bytes.
+// writing, reading back and writing again gives the same bytes. Numbers longer than a field
+// are cut when written, and a line type's pattern height is measured on the values in memory,
+// so the fixed point is reached after one more round.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -37,13 +39,20 @@ void readAndRewrite(std::string_view bytes, LibraryKind kind) {
     if (result.error && readErrorText(*result.error).empty()) {
         std::abort();
     }
-    const std::string written = writeLibraryText(first);
-    Library& second = scratch(1);
-    second.libraryKind = kind;
-    const ReadResult reread = readLibraryText(written, second);
-    if (reread.outcome != ReadOutcome::Read || !reread.findings.empty() ||
-        second.entryCount != first.entryCount || writeLibraryText(second) != written) {
-        std::abort();
+    std::string written = writeLibraryText(first);
+    for (int round = 0; round < 2; ++round) {
+        Library& second = scratch(1);
+        second.libraryKind = kind;
+        const ReadResult reread = readLibraryText(written, second);
+        if (reread.outcome != ReadOutcome::Read || !reread.findings.empty() ||
+            second.entryCount != first.entryCount) {
+            std::abort();
+        }
+        std::string again = writeLibraryText(second);
+        if (round == 1 && again != written) {
+            std::abort();
+        }
+        written = std::move(again);
     }
 }
 

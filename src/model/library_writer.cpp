@@ -75,6 +75,22 @@ int32_t fileLength(int32_t displayLength) {
     return roundHalfEven(toFileLength(static_cast<float>(displayLength)));
 }
 
+// The arcs as the file holds them, their centres in whole file units, so that the pattern
+// height written is the one the file's own entities give: reading the file and writing it
+// again then changes nothing.
+EntityArray asWritten(const EntityArray& slots) {
+    EntityArray written = slots;
+    const int count = countEntities(written);
+    for (int i = 0; i < count; ++i) {
+        Entity& e = written[i];
+        if (e.isArc) {
+            e.centreX = toDisplayX(static_cast<float>(roundHalfEven(toFileX(e.centreX))));
+            e.centreY = toDisplayY(static_cast<float>(roundHalfEven(toFileY(e.centreY))));
+        }
+    }
+    return written;
+}
+
 void appendSettings(std::string& out, const LibraryEntry& entry, const EntityArray& slots,
                     LibraryKind kind) {
     LineText line("P ");
@@ -85,7 +101,7 @@ void appendSettings(std::string& out, const LibraryEntry& entry, const EntityArr
         line.field(fileLength(entry.sizeRadius));
     } else {
         line.field(entry.singlePattern());
-        line.field(fileLength(entryPatternHeight(slots)));
+        line.field(fileLength(entryPatternHeight(asWritten(slots))));
     }
     line.field(entry.useColours != 0 ? 1 : 0);
     line.appendTo(out);

@@ -136,6 +136,21 @@ TEST(LibraryWriter, WriteReadWriteGivesTheSameBytes) {
     EXPECT_EQ(writeLibraryText(again.library), first);
 }
 
+// The pattern height is measured on the arcs as written, with whole centres, so saving a line
+// type library that was read from a file reproduces the file.
+TEST(LibraryWriter, LineTypeWithFractionalCentresSurvivesWriteReadWrite) {
+    TestLibrary t(LibraryKind::LineType);
+    addEntry(t.library, "Wave");
+    // The long arc over the top: its centre (155.2, 130.8) is written as file (100, 116), that
+    // is display (155, 131), which moves the top of the circle from 92 to 93.
+    t.library.entities(1)[0] = arc(125, 155, 185, 155, 155.2f, 130.8f, 1);
+    const std::string first = writeLibraryText(t.library);
+    EXPECT_NE(first.find("P    100   100     0    41     0\r\n"), std::string::npos) << first;
+    TestLibrary again(LibraryKind::LineType);
+    again.read(first);
+    EXPECT_EQ(writeLibraryText(again.library), first);
+}
+
 TEST(LibraryWriter, AnEmptyLibraryIsJustTheFirstLine) {
     TestLibrary t;
     EXPECT_EQ(writeLibraryText(t.library), "Veltrax Sym/Ltype File Version 1.0\r\n");
