@@ -1,0 +1,230 @@
+#include "app/edit_form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QStatusTipEvent>
+
+#include "app/auto_size_form.h"
+#include "app/command_enabling.h"
+#include "app/command_line.h"
+#include "app/form_texts.h"
+#include "app/library_io.h"
+#include "display/palette.h"
+#include "display/primitives.h"
+#include "editing/colours.h"
+#include "editing/entry_session.h"
+#include "editing/redraw.h"
+#include "editing/selection.h"
+#include "platform/strings_module.h"
+
+namespace {
+
+constexpr int SymbolsInLibraryString = 42;
+constexpr int LineTypesInLibraryString = 107;
+constexpr int MainWindowHelpContext = 1;
+constexpr int EntryListGap = 14;
+
+}  // namespace
+
+TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboard& clipboard,
+                     QWidget* parent)
+    : QMainWindow(parent),
+      options_(std::move(options)),
+      strings_(strings),
+      ui_(*this, commands_, widgets_),
+      ctx_{state_, canvas_, ui_, strings_, clipboard} {
+    setObjectName("TEditForm");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    auto* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    setCentralWidget(client);
+    commands_ = buildFormCommands(*menuBar(), *this);
+    widgets_ = buildEditFormWidgets(*client, commands_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    applyFontSizeAdjustment(*client, options_.fontSizeAdjustment);
+    widgets_.symBox->setRaster(&canvas_.image());
+    FormCreate();
+    connectHandlers();
+    widgets_.SymbList->setFocus();
+}
+
+TEditForm::~TEditForm() = default;
+
+void TEditForm::FormCreate() {
+    fontCharset_ = charsetForCodePage(systemAnsiCodePage());
+    setProperty("fontCharset", static_cast<int>(fontCharset_));
+}
+
+void TEditForm::connectHandlers() {
+    centralWidget()->installEventFilter(this);
+    for (QToolButton* button :
+         {widgets_.tbSelectBtn, widgets_.tbArcBtn, widgets_.tbLineBtn, widgets_.tbUndoBtn}) {
+        button->installEventFilter(this);
+    }
+    for (ColourBox* box : widgets_.colourBoxes) {
+        box->installEventFilter(this);
+    }
+    widgets_.ColourDisplayBox->installEventFilter(this);
+
+    widgets_.symBox->setPaintHandler([this] {
+        if (loaded_) {
+            RedrawEntry(ctx_, false);
+        }
+    });
+    connect(widgets_.SymbList, &QListWidget::currentRowChanged, this, &TEditForm::SymbListClick);
+    for (ColourBox* box : widgets_.colourBoxes) {
+        connect(box, &ColourBox::clicked, this, [this](int n) { ColourBox_Click(ctx_, n); });
+    }
+}
+
+void TEditForm::Form_Load() {
+    if (loaded_) {
+        return;
+    }
+    loaded_ = true;
+    EditorState& s = state_;
+    using C = Command;
+
+    // 1, 2: the strings module and the cursor shapes.
+    strings_.setStringsModule(loadStringsModule(options_.stringsModuleFolders));
+
+    // 3 to 5: what cannot be used before a library is read.
+    for (C command : {C::MainMenu_Edit, C::MainMenu_Draw, C::tbArcBtn, C::tbLineBtn,
+                      C::tbUndoBtn}) {
+        ui_.setEnabled(command, false);
+    }
+    clearSelection(ctx_);
+    ui_.setEnabled(C::EditMenu_Paste, false);
+
+    // 6 to 10: hints, the hint display, captions and help contexts.
+    setMenuHints(commands_, strings_);
+    setButtonHints(commands_, widgets_, strings_);
+    hintsInstalled_ = true;
+    setMenuCaptions(commands_, strings_);
+    setHelpContexts(commands_);
+    setProperty("helpContext", MainWindowHelpContext);
+
+    // 11 to 13: the kind of library, from the command line, and what the window shows for it.
+    const StartupChoice choice = chooseLibrary(options_.argument, [](const std::string& name) {
+        return QFileInfo(QString::fromStdString(name)).isFile();
+    });
+    s.library.libraryKind = choice.kind;
+    s.library.libraryFileName = choice.fileName;
+    setWindowIconText(QString::fromStdString(kindTitle(strings_, choice.kind)));
+    setUpForKind(choice.kind);
+
+    // 14 to 19: the edit state.
+    s.work.workEntry.originX = 155;
+    s.work.workEntry.originY = 155;
+    s.snapToGrid = true;
+    SetColourSamplePen(ctx_, PaletteColour(1, true));
+    s.currentColour = 1;
+    widgets_.symBox->setGeometry(0, 0, SurfaceSize, SurfaceSize);
+    s.library.entryCount = 0;
+    s.library.currentEntry = 0;
+    s.library.entryModified = false;
+    s.library.libraryModified = false;
+    const int listX = widgets_.DispBox->x() + widgets_.DispBox->width() + EntryListGap;
+    widgets_.SymbList->move(listX, widgets_.SymbList->y());
+    widgets_.SymbolsLabel->move(listX, widgets_.SymbolsLabel->y());
+    s.pointerState = PointerState::SelectIdle;
+    ui_.setCursor(CursorShape::Arrow);
+    s.undoCount = 0;
+    s.lastPoint = {};
+
+    // 20: Qt's hints already take the system's tooltip colours.
+    // 21, 22: the Select tool, and nothing to select yet.
+    ui_.setChecked(C::tbSelectBtn, true);
+    setCutCopyDeleteEnabled(ui_, false);
+    setSelectCommandsEnabled(ui_, false);
+
+    // 23 to 25: the library, the empty grid, then the file named on the command line.
+    allocateLibrary(s.library);
+    DrawGrid(canvas_);
+    ui_.invalidateDrawing();
+    if (!s.library.libraryFileName.empty()) {
+        readLibrary(*this, s.library.libraryFileName);
+        s.library.libraryModified = false;
+    }
+}
+
+void TEditForm::setUpForKind(LibraryKind kind) {
+    using C = Command;
+    const bool lineTypes = kind == LibraryKind::LineType;
+    ui_.setCaption(kindTitle(strings_, kind));
+    widgets_.SymbolsLabel->setText(QString::fromStdString(
+        strings_.loadText(lineTypes ? LineTypesInLibraryString : SymbolsInLibraryString)));
+    commands_.action(C::MainMenu_Symbol)->setVisible(!lineTypes);
+    commands_.action(C::MainMenu_LineType)->setVisible(lineTypes);
+    if (lineTypes) {
+        ui_.setEnabled(C::LTMenu_Delete, false);
+        ui_.setEnabled(C::LTMenu_Settings, false);
+    } else {
+        for (C command : {C::SymbolMenu_Delete, C::SymbolMenu_Settings, C::SymbolMenu_ShowClipRad,
+                          C::SymbolMenu_ShowSizeRad}) {
+            ui_.setEnabled(command, false);
+        }
+    }
+    widgets_.LeftLnIndex->setVisible(lineTypes);
+    widgets_.RightLnIndex->setVisible(lineTypes);
+}
+
+void TEditForm::SymbListClick() {
+    Library& library = state_.library;
+    const int row = widgets_.SymbList->currentRow();
+    if (row < 0 || row + 1 > library.entryCount || row + 1 == library.currentEntry) {
+        return;
+    }
+    leaveCurrentEntry(ctx_);
+    library.currentEntry = row + 1;
+    ResetSelectionView(ctx_, true);
+    enableEntryCommands(ctx_);
+    loadEntry(ctx_, library.currentEntry);
+    state_.rubber.lastRubberPos = {};
+    state_.rubber.rubberArc = {};
+    state_.lastPoint = {};
+    ui_.setTimer2Enabled(false);
+    ui_.setStatusText(0, "");
+}
+
+void TEditForm::FormClose() {
+    if (closed_) {
+        return;
+    }
+    closed_ = true;
+    releaseLibrary(state_.library);
+    // A strings module is a table read into memory; letting it go cannot fail.
+    strings_.releaseStringsModule();
+}
+
+bool TEditForm::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::WindowActivate:
+            Form_Load();
+            break;
+        case QEvent::StatusTip:
+            if (hintsInstalled_) {
+                ui_.setStatusText(0, static_cast<QStatusTipEvent*>(event)->tip().toStdString());
+            }
+            return true;
+        default:
+            break;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TEditForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != centralWidget() && event->type() == QEvent::Enter && hintsInstalled_) {
+        // Buttons and colour boxes have short hints only: their long hint clears panel 0.
+        ui_.setStatusText(0, "");
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TEditForm::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}

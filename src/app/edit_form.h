@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <string>
+
+#include "app/character_set.h"
+#include "app/edit_form_layout.h"
+#include "app/form_commands.h"
+#include "app/qt_editor_ui.h"
+#include "editing/edit_context.h"
+#include "editing/editor_state.h"
+#include "editing/text_clipboard.h"
+#include "platform/qt_canvas.h"
+#include "platform/string_table.h"
+
+// What the main window is started with.
+struct EditFormOptions {
+    std::string argument;             // the first command-line argument, empty when none
+    QStringList stringsModuleFolders;  // where the strings module is looked for
+    int fontSizeAdjustment = 0;       // read once for the run
+    // Whether the host has a project open; asked before every save.
+    std::function<bool()> hostIsRunning = [] { return false; };
+};
+
+// The main window: the one library, its entry list, the drawing area and every command.
+// It owns the edit state; its event handlers carry the names of the form's components.
+class TEditForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TEditForm(EditFormOptions options, StringTable& strings, TextClipboard& clipboard,
+              QWidget* parent = nullptr);
+    ~TEditForm() override;
+
+    // The start-up sequence; runs once, at the first activation (or when called first).
+    void Form_Load();
+
+    EditorState& state() { return state_; }
+    EditContext& context() { return ctx_; }
+    QtEditorUi& ui() { return ui_; }
+    const FormCommands& commands() const { return commands_; }
+    const EditFormWidgets& widgets() const { return widgets_; }
+    const StringTable& strings() const { return strings_; }
+    QtCanvas& canvas() { return canvas_; }
+    const EditFormOptions& options() const { return options_; }
+    FontCharset fontCharset() const { return fontCharset_; }
+
+public slots:
+    void SymbListClick();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void setUpForKind(LibraryKind kind);
+    void connectHandlers();
+
+    EditFormOptions options_;
+    StringTable& strings_;
+    FormCommands commands_;
+    EditFormWidgets widgets_;
+    QtEditorUi ui_;
+    QtCanvas canvas_;
+    EditorState state_;
+    EditContext ctx_;
+    FontCharset fontCharset_ = FontCharset::Default;
+    bool loaded_ = false;
+    bool hintsInstalled_ = false;
+    bool closed_ = false;
+};

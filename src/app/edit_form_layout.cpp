@@ -1,0 +1,106 @@
+#include "app/edit_form_layout.h"
+
+namespace {
+
+constexpr int ToolBarHeight = 24;
+constexpr int ButtonWidth = 24;
+constexpr int ButtonHeight = 22;
+constexpr int ColourBoxSize = 10;
+constexpr int StatusBarHeight = 19;
+
+template <typename Widget>
+Widget* place(Widget* widget, const char* name, int x, int y, int width, int height) {
+    widget->setObjectName(name);
+    widget->setGeometry(x, y, width, height);
+    return widget;
+}
+
+QFrame* panel(QWidget* parent, const char* name, int x, int y, int width, int height,
+              int shadow) {
+    auto* frame = place(new QFrame(parent), name, x, y, width, height);
+    frame->setFrameStyle(QFrame::Panel | shadow);
+    frame->setLineWidth(1);
+    return frame;
+}
+
+QToolButton* toolButton(QWidget* parent, QAction* action, int x, int y) {
+    auto* button = new QToolButton(parent);
+    button->setDefaultAction(action);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setIconSize(QSize(16, 16));
+    const QByteArray name = action->objectName().toLatin1();
+    return place(button, name.constData(), x, y, ButtonWidth, ButtonHeight);
+}
+
+QLabel* indexMark(QWidget* parent, const char* name, int x) {
+    auto* mark = place(new QLabel(parent), name, x, 179, 16, 16);
+    mark->hide();  // shown only for line type libraries
+    return mark;
+}
+
+}  // namespace
+
+EditFormWidgets buildEditFormWidgets(QWidget& client, const FormCommands& commands) {
+    EditFormWidgets w;
+    client.setFixedSize(ClientWidth, ClientHeight);
+
+    // Created before the drawing panel, so the panel lies above where they overlap.
+    w.LeftLnIndex = indexMark(&client, "LeftLnIndex", 0);
+    w.RightLnIndex = indexMark(&client, "RightLnIndex", 322);
+
+    w.ToolBar = panel(&client, "ToolBar", 0, 0, ClientWidth, ToolBarHeight, QFrame::Raised);
+    w.ButtonPanel = place(new QFrame(w.ToolBar), "ButtonPanel", 1, 1, 3 * ButtonWidth,
+                          ButtonHeight);
+    w.tbSelectBtn = toolButton(w.ButtonPanel, commands.action(Command::tbSelectBtn), 0, 0);
+    w.tbArcBtn = toolButton(w.ButtonPanel, commands.action(Command::tbArcBtn), ButtonWidth, 0);
+    w.tbLineBtn =
+        toolButton(w.ButtonPanel, commands.action(Command::tbLineBtn), 2 * ButtonWidth, 0);
+    w.tbUndoBtn = toolButton(w.ToolBar, commands.action(Command::tbUndoBtn), 80, 1);
+
+    w.Picture2 = place(new QFrame(w.ToolBar), "Picture2", 112, 1, 85, ButtonHeight);
+    for (int i = 0; i < ColourBoxCount; ++i) {
+        auto* box = new ColourBox(i + 1, w.Picture2);
+        const int row = i / 8;
+        const int column = i % 8;
+        box->setGeometry(2 + column * ColourBoxSize, 1 + row * ColourBoxSize, ColourBoxSize,
+                         ColourBoxSize);
+        w.colourBoxes[static_cast<size_t>(i)] = box;
+    }
+
+    w.ColourDisplayBox = panel(w.ToolBar, "ColourDisplayBox", 200, 3, 33, 18, QFrame::Sunken);
+    w.ColourSampleLine = new LineShape(w.ColourDisplayBox);
+    w.ColourSampleLine->setGeometry(4, 2, 25, 14);
+
+    w.DispBox = panel(&client, "DispBox", 12, 31, 310, 310, QFrame::Sunken);
+    w.DispBox->setAutoFillBackground(true);
+    QPalette silver = w.DispBox->palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    w.DispBox->setPalette(silver);
+    w.symBox = new SymBox(w.DispBox);
+    w.symBox->setGeometry(0, 0, 310, 310);
+
+    w.SymbolsLabel = place(new QLabel(&client), "SymbolsLabel", 336, 32, 121, 14);
+    w.SymbList = place(new QListWidget(&client), "SymbList", 336, 48, 121, 292);
+    w.SymbList->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+    w.SymbList->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    w.StatusBar = place(new QStatusBar(&client), "StatusBar", 0, ClientHeight - StatusBarHeight,
+                        ClientWidth, StatusBarHeight);
+    w.StatusBar->setSizeGripEnabled(false);
+    const std::array<int, 2> panelWidths{400, 50};
+    for (size_t i = 0; i < w.statusPanels.size(); ++i) {
+        auto* label = new QLabel(w.StatusBar);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setFixedWidth(panelWidths[i]);
+        w.StatusBar->addWidget(label);
+        w.statusPanels[i] = label;
+    }
+    w.statusPanels[1]->setAlignment(Qt::AlignCenter);
+
+    w.Timer2 = new QTimer(&client);
+    w.Timer2->setObjectName("Timer2");
+    w.Timer2->setInterval(100);
+    return w;
+}

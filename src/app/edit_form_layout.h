@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <array>
+
+#include "app/colour_widgets.h"
+#include "app/form_commands.h"
+#include "app/sym_box.h"
+
+inline constexpr int ClientWidth = 466;
+inline constexpr int ClientHeight = 364;
+inline constexpr int ColourBoxCount = 16;
+
+// The components of the main window's client area, placed as the form lays them out.
+struct EditFormWidgets {
+    QFrame* ToolBar = nullptr;
+    QFrame* ButtonPanel = nullptr;
+    QToolButton* tbSelectBtn = nullptr;
+    QToolButton* tbArcBtn = nullptr;
+    QToolButton* tbLineBtn = nullptr;
+    QToolButton* tbUndoBtn = nullptr;
+    QFrame* Picture2 = nullptr;
+    std::array<ColourBox*, ColourBoxCount> colourBoxes{};  // Panel1..Panel16
+    QFrame* ColourDisplayBox = nullptr;
+    LineShape* ColourSampleLine = nullptr;
+    QLabel* LeftLnIndex = nullptr;
+    QLabel* RightLnIndex = nullptr;
+    QFrame* DispBox = nullptr;
+    SymBox* symBox = nullptr;
+    QLabel* SymbolsLabel = nullptr;
+    QListWidget* SymbList = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    std::array<QLabel*, 2> statusPanels{};
+    QTimer* Timer2 = nullptr;
+};
+
+// Creates every component inside client (ClientWidth x ClientHeight); the tool buttons show
+// the tool actions of commands.
+EditFormWidgets buildEditFormWidgets(QWidget& client, const FormCommands& commands);

@@ -1,0 +1,28 @@
+#include "app/sym_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+SymBox::SymBox(QWidget* parent) : QWidget(parent) {
+    setObjectName("SymBox");
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SymBox::paintEvent(QPaintEvent*) {
+    if (paintHandler_) {
+        paintHandler_();
+    }
+    if (raster_ == nullptr) {
+        return;
+    }
+    QPainter painter(this);
+    // One raster pixel per logical pixel; the application rounds the device pixel ratio to a
+    // whole number, so every raster pixel becomes an exact square of device pixels.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(QPoint(0, 0), raster_->size()), *raster_);
+}
+
+void SymBox::mousePressEvent(QMouseEvent* event) { emit mousePressed(event); }
+void SymBox::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event); }
+void SymBox::mouseReleaseEvent(QMouseEvent* event) { emit mouseReleased(event); }

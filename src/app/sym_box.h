@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+// The paint box of the drawing area. It shows the canvas raster pixel for pixel, scaled by
+// whole device pixels without smoothing, and hands its mouse events to the window.
+class SymBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit SymBox(QWidget* parent);
+
+    // The raster to show; it must outlive the widget.
+    void setRaster(const QImage* raster) { raster_ = raster; }
+    // Runs before every blit, so the picture can be brought up to date (SymBoxPaint).
+    void setPaintHandler(std::function<void()> handler) { paintHandler_ = std::move(handler); }
+
+signals:
+    void mousePressed(QMouseEvent* event);
+    void mouseMoved(QMouseEvent* event);
+    void mouseReleased(QMouseEvent* event);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const QImage* raster_ = nullptr;
+    std::function<void()> paintHandler_;
+};
