@@ -6,21 +6,21 @@
 // One of the sixteen colour boxes: a small panel filled with its colour that reports clicks.
 class ColourBox : public QFrame {
     Q_OBJECT
-public:
+  public:
     ColourBox(int index, QWidget* parent);
 
     int index() const { return index_; }
     void setColour(const QColor& colour);
     QColor colour() const { return colour_; }
 
-signals:
+  signals:
     void clicked(int index);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int index_;
     QColor colour_;
 };
@@ -28,15 +28,15 @@ private:
 // The line shape inside the colour sample panel; its pen colour shows the current colour.
 class LineShape : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit LineShape(QWidget* parent);
 
     void setPenColour(const QColor& colour);
     QColor penColour() const { return penColour_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor penColour_ = Qt::black;
 };

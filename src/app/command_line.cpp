@@ -12,8 +12,8 @@ StartupChoice chooseLibrary(std::string_view argument,
     if (upper.find(".LTP") != std::string::npos) {
         choice.kind = LibraryKind::LineType;
     }
-    const bool usable = !argument.empty() && argument.size() <= MaxFileNameLength &&
-                        argument.front() != '*';
+    const bool usable =
+        !argument.empty() && argument.size() <= MaxFileNameLength && argument.front() != '*';
     if (usable && fileExists(std::string(argument))) {
         choice.fileName = std::string(argument);
     }

@@ -16,6 +16,7 @@
 #include "editing/entry_session.h"
 #include "editing/redraw.h"
 #include "editing/selection.h"
+#include "platform/program_images.h"
 #include "platform/strings_module.h"
 
 namespace {
@@ -35,6 +36,7 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
       ui_(*this, commands_, widgets_),
       ctx_{state_, canvas_, ui_, strings_, clipboard} {
     setObjectName("TEditForm");
+    setWindowIcon(QIcon(QPixmap::fromImage(programImage(ProgramImage::WindowIcon))));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -90,10 +92,11 @@ void TEditForm::Form_Load() {
 
     // 1, 2: the strings module and the cursor shapes.
     strings_.setStringsModule(loadStringsModule(options_.stringsModuleFolders));
+    ui_.setGrabCursor(constCursor());
 
     // 3 to 5: what cannot be used before a library is read.
-    for (C command : {C::MainMenu_Edit, C::MainMenu_Draw, C::tbArcBtn, C::tbLineBtn,
-                      C::tbUndoBtn}) {
+    for (C command :
+         {C::MainMenu_Edit, C::MainMenu_Draw, C::tbArcBtn, C::tbLineBtn, C::tbUndoBtn}) {
         ui_.setEnabled(command, false);
     }
     clearSelection(ctx_);

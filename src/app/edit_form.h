@@ -17,9 +17,9 @@
 
 // What the main window is started with.
 struct EditFormOptions {
-    std::string argument;             // the first command-line argument, empty when none
+    std::string argument;              // the first command-line argument, empty when none
     QStringList stringsModuleFolders;  // where the strings module is looked for
-    int fontSizeAdjustment = 0;       // read once for the run
+    int fontSizeAdjustment = 0;        // read once for the run
     // Whether the host has a project open; asked before every save.
     std::function<bool()> hostIsRunning = [] { return false; };
 };
@@ -28,7 +28,7 @@ struct EditFormOptions {
 // It owns the edit state; its event handlers carry the names of the form's components.
 class TEditForm : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     TEditForm(EditFormOptions options, StringTable& strings, TextClipboard& clipboard,
               QWidget* parent = nullptr);
     ~TEditForm() override;
@@ -46,15 +46,15 @@ public:
     const EditFormOptions& options() const { return options_; }
     FontCharset fontCharset() const { return fontCharset_; }
 
-public slots:
+  public slots:
     void SymbListClick();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void FormClose();
     void setUpForKind(LibraryKind kind);

@@ -1,5 +1,7 @@
 #include "app/edit_form_layout.h"
 
+#include "platform/program_images.h"
+
 namespace {
 
 constexpr int ToolBarHeight = 24;
@@ -15,15 +17,15 @@ Widget* place(Widget* widget, const char* name, int x, int y, int width, int hei
     return widget;
 }
 
-QFrame* panel(QWidget* parent, const char* name, int x, int y, int width, int height,
-              int shadow) {
+QFrame* panel(QWidget* parent, const char* name, int x, int y, int width, int height, int shadow) {
     auto* frame = place(new QFrame(parent), name, x, y, width, height);
     frame->setFrameStyle(QFrame::Panel | shadow);
     frame->setLineWidth(1);
     return frame;
 }
 
-QToolButton* toolButton(QWidget* parent, QAction* action, int x, int y) {
+QToolButton* toolButton(QWidget* parent, QAction* action, ProgramImage glyph, int x, int y) {
+    action->setIcon(QIcon(QPixmap::fromImage(programImage(glyph))));
     auto* button = new QToolButton(parent);
     button->setDefaultAction(action);
     button->setFocusPolicy(Qt::NoFocus);
@@ -33,8 +35,9 @@ QToolButton* toolButton(QWidget* parent, QAction* action, int x, int y) {
     return place(button, name.constData(), x, y, ButtonWidth, ButtonHeight);
 }
 
-QLabel* indexMark(QWidget* parent, const char* name, int x) {
+QLabel* indexMark(QWidget* parent, const char* name, ProgramImage image, int x) {
     auto* mark = place(new QLabel(parent), name, x, 179, 16, 16);
+    mark->setPixmap(QPixmap::fromImage(programImage(image)));
     mark->hide();  // shown only for line type libraries
     return mark;
 }
@@ -46,20 +49,24 @@ EditFormWidgets buildEditFormWidgets(QWidget& client, const FormCommands& comman
     client.setFixedSize(ClientWidth, ClientHeight);
 
     // Created before the drawing panel, so the panel lies above where they overlap.
-    w.LeftLnIndex = indexMark(&client, "LeftLnIndex", 0);
-    w.RightLnIndex = indexMark(&client, "RightLnIndex", 322);
+    w.LeftLnIndex = indexMark(&client, "LeftLnIndex", ProgramImage::LeftLineIndex, 0);
+    w.RightLnIndex = indexMark(&client, "RightLnIndex", ProgramImage::RightLineIndex, 322);
 
     w.ToolBar = panel(&client, "ToolBar", 0, 0, ClientWidth, ToolBarHeight, QFrame::Raised);
-    w.ButtonPanel = place(new QFrame(w.ToolBar), "ButtonPanel", 1, 1, 3 * ButtonWidth,
-                          ButtonHeight);
-    w.tbSelectBtn = toolButton(w.ButtonPanel, commands.action(Command::tbSelectBtn), 0, 0);
-    w.tbArcBtn = toolButton(w.ButtonPanel, commands.action(Command::tbArcBtn), ButtonWidth, 0);
+    w.ButtonPanel =
+        place(new QFrame(w.ToolBar), "ButtonPanel", 1, 1, 3 * ButtonWidth, ButtonHeight);
+    using C = Command;
+    using I = ProgramImage;
+    w.tbSelectBtn =
+        toolButton(w.ButtonPanel, commands.action(C::tbSelectBtn), I::SelectGlyph, 0, 0);
+    w.tbArcBtn =
+        toolButton(w.ButtonPanel, commands.action(C::tbArcBtn), I::ArcGlyph, ButtonWidth, 0);
     w.tbLineBtn =
-        toolButton(w.ButtonPanel, commands.action(Command::tbLineBtn), 2 * ButtonWidth, 0);
-    w.tbUndoBtn = toolButton(w.ToolBar, commands.action(Command::tbUndoBtn), 80, 1);
+        toolButton(w.ButtonPanel, commands.action(C::tbLineBtn), I::LineGlyph, 2 * ButtonWidth, 0);
+    w.tbUndoBtn = toolButton(w.ToolBar, commands.action(C::tbUndoBtn), I::UndoGlyph, 80, 1);
 
     w.Picture2 = place(new QFrame(w.ToolBar), "Picture2", 112, 1, 85, ButtonHeight);
-    for (int i = 0; i < ColourBoxCount; ++i) {
+    for (int i = 0; i < static_cast<int>(w.colourBoxes.size()); ++i) {
         auto* box = new ColourBox(i + 1, w.Picture2);
         const int row = i / 8;
         const int column = i % 8;

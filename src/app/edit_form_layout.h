@@ -14,7 +14,6 @@
 
 inline constexpr int ClientWidth = 466;
 inline constexpr int ClientHeight = 364;
-inline constexpr int ColourBoxCount = 16;
 
 // The components of the main window's client area, placed as the form lays them out.
 struct EditFormWidgets {
@@ -25,7 +24,7 @@ struct EditFormWidgets {
     QToolButton* tbLineBtn = nullptr;
     QToolButton* tbUndoBtn = nullptr;
     QFrame* Picture2 = nullptr;
-    std::array<ColourBox*, ColourBoxCount> colourBoxes{};  // Panel1..Panel16
+    std::array<ColourBox*, 16> colourBoxes{};  // Panel1..Panel16
     QFrame* ColourDisplayBox = nullptr;
     LineShape* ColourSampleLine = nullptr;
     QLabel* LeftLnIndex = nullptr;

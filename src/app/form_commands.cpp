@@ -62,7 +62,7 @@ static_assert([] {
 }());
 
 class Builder {
-public:
+  public:
     Builder(FormCommands& commands, QWidget& owner) : commands_(commands), owner_(owner) {}
 
     QMenu* menu(QMenuBar& bar, Command command) {
@@ -87,7 +87,7 @@ public:
         return action;
     }
 
-private:
+  private:
     QAction*& slot(Command command) { return commands_.actions[static_cast<size_t>(command)]; }
 
     FormCommands& commands_;

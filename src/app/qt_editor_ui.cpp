@@ -7,7 +7,9 @@
 
 namespace {
 
-QColor toQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+QColor toQColor(Rgb colour) {
+    return QColor(colour.r, colour.g, colour.b);
+}
 
 QMessageBox::Icon toQIcon(MessageIcon icon) {
     switch (icon) {
@@ -52,7 +54,9 @@ QtEditorUi::QtEditorUi(QMainWindow& window, const FormCommands& commands,
                        const EditFormWidgets& widgets)
     : window_(window), commands_(commands), widgets_(widgets) {}
 
-QtEditorUi::~QtEditorUi() { endBusy(); }
+QtEditorUi::~QtEditorUi() {
+    endBusy();
+}
 
 void QtEditorUi::setStatusText(int panel, const std::string& text) {
     if (panel < 0 || static_cast<size_t>(panel) >= widgets_.statusPanels.size()) {
@@ -137,7 +141,9 @@ void QtEditorUi::setTimer2Enabled(bool enabled) {
     }
 }
 
-void QtEditorUi::beep() { QApplication::beep(); }
+void QtEditorUi::beep() {
+    QApplication::beep();
+}
 
 void QtEditorUi::setFocus(FocusTarget target) {
     switch (target) {
@@ -150,13 +156,17 @@ void QtEditorUi::setFocus(FocusTarget target) {
     }
 }
 
-bool QtEditorUi::entryListHasFocus() const { return widgets_.SymbList->hasFocus(); }
+bool QtEditorUi::entryListHasFocus() const {
+    return widgets_.SymbList->hasFocus();
+}
 
 void QtEditorUi::setCaption(const std::string& caption) {
     window_.setWindowTitle(QString::fromStdString(caption));
 }
 
-void QtEditorUi::invalidateDrawing() { widgets_.symBox->update(); }
+void QtEditorUi::invalidateDrawing() {
+    widgets_.symBox->update();
+}
 
 void QtEditorUi::setColourSamplePen(Rgb colour) {
     widgets_.ColourSampleLine->setPenColour(toQColor(colour));
@@ -164,6 +174,7 @@ void QtEditorUi::setColourSamplePen(Rgb colour) {
 
 void QtEditorUi::setColourBoxesActive(bool useColours) {
     for (ColourBox* box : widgets_.colourBoxes) {
-        box->setColour(useColours ? toQColor(PaletteColour(box->index(), true)) : QColor(Gray.r, Gray.g, Gray.b));
+        box->setColour(useColours ? toQColor(PaletteColour(box->index(), true))
+                                  : QColor(Gray.r, Gray.g, Gray.b));
     }
 }

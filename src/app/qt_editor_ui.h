@@ -9,7 +9,7 @@
 
 // The EditorUi port on the widgets of the main window.
 class QtEditorUi final : public EditorUi {
-public:
+  public:
     QtEditorUi(QMainWindow& window, const FormCommands& commands, const EditFormWidgets& widgets);
     ~QtEditorUi() override;
 
@@ -19,8 +19,8 @@ public:
     void setStatusText(int panel, const std::string& text) override;
     void setEnabled(Command command, bool enabled) override;
     void setChecked(Command command, bool checked) override;
-    MessageAnswer showMessage(const std::string& text, const std::string& caption,
-                              MessageIcon icon, MessageButtons buttons) override;
+    MessageAnswer showMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                              MessageButtons buttons) override;
     void setCursor(CursorShape shape) override;
     void setPointerCapture(bool captured) override;
     void placePointer(DisplayPoint point) override;
@@ -34,7 +34,7 @@ public:
     void setColourSamplePen(Rgb colour) override;
     void setColourBoxesActive(bool useColours) override;
 
-private:
+  private:
     void endBusy();
 
     QMainWindow& window_;

@@ -23,6 +23,12 @@ void SymBox::paintEvent(QPaintEvent*) {
     painter.drawImage(QRect(QPoint(0, 0), raster_->size()), *raster_);
 }
 
-void SymBox::mousePressEvent(QMouseEvent* event) { emit mousePressed(event); }
-void SymBox::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event); }
-void SymBox::mouseReleaseEvent(QMouseEvent* event) { emit mouseReleased(event); }
+void SymBox::mousePressEvent(QMouseEvent* event) {
+    emit mousePressed(event);
+}
+void SymBox::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved(event);
+}
+void SymBox::mouseReleaseEvent(QMouseEvent* event) {
+    emit mouseReleased(event);
+}

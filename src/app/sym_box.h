@@ -8,7 +8,7 @@
 // whole device pixels without smoothing, and hands its mouse events to the window.
 class SymBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SymBox(QWidget* parent);
 
     // The raster to show; it must outlive the widget.
@@ -16,18 +16,18 @@ public:
     // Runs before every blit, so the picture can be brought up to date (SymBoxPaint).
     void setPaintHandler(std::function<void()> handler) { paintHandler_ = std::move(handler); }
 
-signals:
+  signals:
     void mousePressed(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
     void mouseReleased(QMouseEvent* event);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     const QImage* raster_ = nullptr;
     std::function<void()> paintHandler_;
 };

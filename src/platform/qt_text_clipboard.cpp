@@ -11,4 +11,6 @@ void QtTextClipboard::setText(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-void QtTextClipboard::clear() { QGuiApplication::clipboard()->clear(); }
+void QtTextClipboard::clear() {
+    QGuiApplication::clipboard()->clear();
+}
