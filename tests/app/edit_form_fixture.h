@@ -1,0 +1,67 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "app/edit_form.h"
+#include "memory_clipboard.h"
+
+// A main window started as the program starts it, with its own folder for library files and
+// strings modules, and the built-in strings unless a test puts a module there.
+class EditFormTest : public ::testing::Test {
+  protected:
+    std::string path(const QString& name) const { return folder_.filePath(name).toStdString(); }
+
+    std::string writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(folder_.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName().toStdString();
+    }
+
+    void writeStringsModule(const QByteArray& table) const { writeFile("GLYDSTRS.txt", table); }
+
+    // Creates, shows and starts the window as the command line argument says.
+    TEditForm& start(const std::string& argument = {}) {
+        EditFormOptions options;
+        options.argument = argument;
+        options.stringsModuleFolders = {folder_.path()};
+        form_ = std::make_unique<TEditForm>(std::move(options), strings_, clipboard_);
+        form_->show();
+        form_->Form_Load();
+        return *form_;
+    }
+
+    TEditForm& form() { return *form_; }
+    QAction* action(Command command) { return form_->commands().action(command); }
+    bool enabled(Command command) { return action(command)->isEnabled(); }
+    std::string panelText(int panel) {
+        return form_->widgets().statusPanels[static_cast<size_t>(panel)]->text().toStdString();
+    }
+
+    QTemporaryDir folder_;
+    StringTable strings_;
+    MemoryClipboard clipboard_;
+    std::unique_ptr<TEditForm> form_;
+};
+
+// A symbol library of three entries in the current layout.
+inline const QByteArray ThreeSymbols =
+    "Veltrax Sym/Ltype File Version 1.0\r\n"
+    "S Tree\r\n"
+    "P    100   100     0    20     1\r\n"
+    "L      2    90    80   110    80\r\n"
+    "A      3    90    80   110    80   100    80     1\r\n"
+    "E\r\n"
+    "S Well\r\n"
+    "P    100   100     0    20     0\r\n"
+    "L      1    80    80   120   120\r\n"
+    "E\r\n"
+    "S Caf\xe9\r\n"
+    "P    100   100     0    20     1\r\n"
+    "E\r\n";

@@ -1,0 +1,143 @@
+#include <QMenuBar>
+#include <QStatusTipEvent>
+#include <QTest>
+
+#include "edit_form_fixture.h"
+
+namespace {
+
+using C = Command;
+
+QRect geometryOf(TEditForm& form, const char* name) {
+    auto* widget = form.findChild<QWidget*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget == nullptr ? QRect() : widget->geometry();
+}
+
+TEST_F(EditFormTest, ComponentsSitWhereTheFormPlacesThem) {
+    TEditForm& f = start();
+    EXPECT_EQ(f.centralWidget()->size(), QSize(466, 364));
+    EXPECT_EQ(f.minimumSize(), f.maximumSize());  // fixed border
+    EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    EXPECT_EQ(geometryOf(f, "ToolBar"), QRect(0, 0, 466, 24));
+    EXPECT_EQ(geometryOf(f, "ButtonPanel"), QRect(1, 1, 72, 22));
+    EXPECT_EQ(geometryOf(f, "tbSelectBtn"), QRect(0, 0, 24, 22));
+    EXPECT_EQ(geometryOf(f, "tbArcBtn"), QRect(24, 0, 24, 22));
+    EXPECT_EQ(geometryOf(f, "tbLineBtn"), QRect(48, 0, 24, 22));
+    EXPECT_EQ(geometryOf(f, "tbUndoBtn").topLeft().x(), 80);
+    EXPECT_EQ(geometryOf(f, "tbUndoBtn").size(), QSize(24, 22));
+    EXPECT_EQ(geometryOf(f, "Picture2").x(), 112);
+    EXPECT_EQ(geometryOf(f, "Picture2").size(), QSize(85, 22));
+    EXPECT_EQ(geometryOf(f, "ColourDisplayBox").x(), 200);
+    EXPECT_EQ(geometryOf(f, "ColourDisplayBox").size(), QSize(33, 18));
+    EXPECT_EQ(geometryOf(f, "DispBox"), QRect(12, 31, 310, 310));
+    EXPECT_EQ(geometryOf(f, "SymBox"), QRect(0, 0, 310, 310));
+    EXPECT_EQ(geometryOf(f, "SymbList"), QRect(336, 48, 121, 292));
+    EXPECT_EQ(geometryOf(f, "SymbolsLabel").x(), 336);
+    EXPECT_EQ(geometryOf(f, "LeftLnIndex"), QRect(0, 179, 16, 16));
+    EXPECT_EQ(geometryOf(f, "RightLnIndex"), QRect(322, 179, 16, 16));
+    EXPECT_EQ(geometryOf(f, "StatusBar").bottom(), 363);
+    EXPECT_EQ(f.widgets().statusPanels[0]->width(), 400);
+    EXPECT_EQ(f.widgets().statusPanels[1]->width(), 50);
+    EXPECT_TRUE(f.widgets().statusPanels[1]->alignment() & Qt::AlignHCenter);
+    EXPECT_FALSE(f.widgets().SymbList->focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(f.widgets().Timer2->interval(), 100);
+    EXPECT_FALSE(f.widgets().Timer2->isActive());
+}
+
+TEST_F(EditFormTest, ColourBoxesLieInTwoRowsOfEightInsideTheirPanel) {
+    TEditForm& f = start();
+    const QRect panel(QPoint(0, 0), f.widgets().Picture2->size());
+    for (size_t i = 0; i < f.widgets().colourBoxes.size(); ++i) {
+        ColourBox* box = f.widgets().colourBoxes[i];
+        EXPECT_EQ(box->objectName().toStdString(), "Panel" + std::to_string(i + 1));
+        EXPECT_EQ(box->size(), QSize(10, 10));
+        EXPECT_TRUE(panel.contains(box->geometry())) << i;
+        EXPECT_EQ(box->y(), f.widgets().colourBoxes[i < 8 ? 0 : 8]->y());
+        EXPECT_EQ(box->x(), f.widgets().colourBoxes[i % 8]->x());
+    }
+    EXPECT_LT(f.widgets().colourBoxes[0]->y(), f.widgets().colourBoxes[8]->y());
+}
+
+std::vector<std::string> itemNames(QMenu* menu) {
+    std::vector<std::string> names;
+    for (QAction* action : menu->actions()) {
+        names.push_back(action->isSeparator() ? "-" : action->objectName().toStdString());
+    }
+    return names;
+}
+
+TEST_F(EditFormTest, MenusHoldEveryItemInOrder) {
+    TEditForm& f = start();
+    std::vector<std::string> titles;
+    for (QAction* menu : f.menuBar()->actions()) {
+        titles.push_back(menu->menu()->objectName().toStdString());
+    }
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{"MainMenu_File", "MainMenu_Edit", "MainMenu_Draw",
+                                        "MainMenu_Symbol", "MainMenu_LineType", "MainMenu_Help"}));
+    const FormCommands& c = f.commands();
+    using V = std::vector<std::string>;
+    EXPECT_EQ(itemNames(c.MainMenu_File), (V{"LibMenu_New", "LibMenu_Open", "-", "LibMenu_Save",
+                                             "LibMenu_SaveAs", "-", "LibMenu_Exit"}));
+    EXPECT_EQ(
+        itemNames(c.MainMenu_Edit),
+        (V{"EditMenu_Undo", "-", "EditMenu_Cut", "EditMenu_Copy", "EditMenu_Paste",
+           "EditMenu_Delete", "-", "EditMenu_Snap", "-", "EditMenu_Select", "EditMenu_SelectAll"}));
+    EXPECT_EQ(itemNames(c.MainMenu_Draw),
+              (V{"DrawMenu_Line", "DrawMenu_Arc", "-", "DrawMenu_Refresh"}));
+    EXPECT_EQ(itemNames(c.MainMenu_Symbol),
+              (V{"SymbolMenu_Add", "SymbolMenu_Delete", "SymbolMenu_Settings", "-",
+                 "SymbolMenu_ShowClipRad", "SymbolMenu_ShowSizeRad"}));
+    EXPECT_EQ(itemNames(c.MainMenu_LineType),
+              (V{"LTMenu_Add", "LTMenu_Delete", "LTMenu_Settings"}));
+    EXPECT_EQ(itemNames(c.MainMenu_Help), (V{"HelpMenu_HelpTopics", "-", "HelpMenu_About"}));
+    EXPECT_EQ(itemNames(c.mnuPopup), (V{"PopUpMnuLine", "PopUpMnuArc", "PopUpMnuSelect"}));
+}
+
+TEST_F(EditFormTest, ShortcutsAreFixed) {
+    start();
+    const std::pair<C, QKeySequence> shortcuts[] = {
+        {C::EditMenu_Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {C::EditMenu_Cut, QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {C::EditMenu_Copy, QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {C::EditMenu_Paste, QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {C::EditMenu_Delete, QKeySequence(Qt::Key_Delete)},
+        {C::EditMenu_Snap, QKeySequence(Qt::Key_F3)},
+        {C::EditMenu_Select, QKeySequence(Qt::Key_F2)},
+        {C::DrawMenu_Refresh, QKeySequence(Qt::Key_F5)},
+        {C::EditMenu_SelectAll, QKeySequence()},
+        {C::DrawMenu_Line, QKeySequence()},
+        {C::DrawMenu_Arc, QKeySequence()},
+    };
+    for (const auto& [command, keys] : shortcuts) {
+        EXPECT_EQ(action(command)->shortcut(), keys) << commandName(command);
+    }
+}
+
+TEST_F(EditFormTest, HelpContextsAreKeptOnTheCommands) {
+    TEditForm& f = start();
+    EXPECT_EQ(action(C::MainMenu_LineType)->property("helpContext").toInt(), 3505);
+    EXPECT_EQ(action(C::LibMenu_Open)->property("helpContext").toInt(), 501);
+    EXPECT_EQ(action(C::PopUpMnuSelect)->property("helpContext").toInt(), 1007);
+    EXPECT_EQ(action(C::HelpMenu_About)->property("helpContext").toInt(), 3004);
+    EXPECT_EQ(f.property("helpContext").toInt(), 1);
+}
+
+TEST_F(EditFormTest, LongHintOfAMenuItemShowsInPanelZeroAndButtonsClearIt) {
+    TEditForm& f = start();
+    action(C::LibMenu_Save)->showStatusText(f.menuBar());
+    EXPECT_EQ(panelText(0), "Saves current library");
+
+    EXPECT_EQ(f.widgets().tbLineBtn->statusTip().toStdString(), "");
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(f.widgets().tbLineBtn, &enter);
+    EXPECT_EQ(panelText(0), "");
+
+    action(C::LibMenu_Exit)->showStatusText(f.menuBar());
+    QApplication::sendEvent(f.widgets().colourBoxes[3], &enter);
+    EXPECT_EQ(panelText(0), "");
+}
+
+}  // namespace
