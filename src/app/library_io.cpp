@@ -1,0 +1,108 @@
+#include "app/library_io.h"
+
+#include "app/command_enabling.h"
+#include "app/edit_form.h"
+#include "editing/entry_session.h"
+#include "editing/selection.h"
+#include "model/cp1252.h"
+#include "model/library_locations.h"
+#include "model/library_reader.h"
+#include "model/library_writer.h"
+#include "platform/library_file.h"
+
+namespace {
+
+constexpr int LibraryNotFoundString = 31;
+constexpr int InvalidFormatString = 32;
+constexpr int WriteErrorString = 33;
+constexpr int LibrarySavedString = 34;
+constexpr int HostProjectOpenString = 43;
+constexpr int ReadOnlyString = 104;
+constexpr int WarningString = 106;
+
+void warn(EditContext& ctx, int textNumber) {
+    ctx.ui.showMessage(ctx.strings.loadText(textNumber), ctx.strings.loadText(WarningString),
+                       MessageIcon::Warning, MessageButtons::Ok);
+}
+
+// An error the program reports as its own, under its title.
+void reportError(EditContext& ctx, const std::string& text) {
+    ctx.ui.showMessage(text, kindTitle(ctx.strings, ctx.state.library.libraryKind),
+                       MessageIcon::Error, MessageButtons::Ok);
+}
+
+void fillEntryList(QListWidget& list, const Library& library) {
+    for (int n = 1; n <= library.entryCount; ++n) {
+        list.addItem(QString::fromStdString(cp1252ToUtf8(library.entry(n).name.view())));
+    }
+}
+
+}  // namespace
+
+void readLibrary(TEditForm& form, const std::string& fileName) {
+    EditContext& ctx = form.context();
+    Library& library = ctx.state.library;
+    QListWidget& list = *form.widgets().SymbList;
+    const QSignalBlocker quietList(list);
+
+    library.entryCount = 0;
+    list.clear();
+    const LibraryFileRead file = readLibraryFile(QString::fromStdString(fileName));
+    if (file.status == LibraryFileStatus::NotFound) {
+        library.libraryFileName.clear();
+        warn(ctx, LibraryNotFoundString);
+        return;
+    }
+    const ReadResult result = file.status == LibraryFileStatus::Read
+                                  ? readLibraryText(file.bytes, library)
+                                  : ReadResult{};
+    if (result.outcome == ReadOutcome::InvalidFormat || result.outcome == ReadOutcome::NotFound) {
+        library.entryCount = 0;
+        library.libraryFileName.clear();
+        warn(ctx, InvalidFormatString);
+        return;
+    }
+    if (result.clearsFileName()) {
+        library.libraryFileName.clear();
+    }
+    fillEntryList(list, library);
+    if (result.outcome == ReadOutcome::StoppedWithError) {
+        library.libraryFileName.clear();
+        if (result.error) {
+            reportError(ctx, cp1252ToUtf8(readErrorText(*result.error)));
+        }
+        return;
+    }
+
+    loadEntry(ctx, 1);
+    list.setCurrentRow(0);
+    ctx.canvas.setPenMode(PenMode::Copy);
+    ctx.canvas.setPenStyle(PenStyle::Solid);
+    ctx.canvas.setPenColour(Black);
+    setCutCopyDeleteEnabled(ctx.ui, selectedCount(ctx.state.selection) > 0);
+    enableEntryCommands(ctx.ui);
+    ctx.ui.setFocus(FocusTarget::SymbList);
+}
+
+bool writeLibrary(TEditForm& form, const std::string& fileName) {
+    EditContext& ctx = form.context();
+    Library& library = ctx.state.library;
+    if (form.options().hostIsRunning()) {
+        warn(ctx, HostProjectOpenString);
+    }
+    if (library.currentEntry > 0) {
+        storeEntry(ctx, library.currentEntry);
+    }
+    const QString path = QString::fromStdString(fileName);
+    if (isReadOnlyFile(fileName)) {
+        reportError(ctx, ctx.strings.loadText(ReadOnlyString));
+        return false;
+    }
+    if (!writeLibraryFile(path, writeLibraryText(library))) {
+        warn(ctx, WriteErrorString);
+        return false;
+    }
+    library.libraryModified = false;
+    ctx.ui.setStatusText(0, ctx.strings.loadText(LibrarySavedString));
+    return true;
+}
