@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLayout>
 #include <QStatusTipEvent>
 
 #include "app/auto_size_form.h"
@@ -49,6 +50,7 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
     applyFontSizeAdjustment(*client, options_.fontSizeAdjustment);
     widgets_.symBox->setRaster(&canvas_.image());
     FormCreate();
+    aboutBox_ = new TAboutFrm(strings_, QCoreApplication::applicationFilePath(), this);
     connectHandlers();
     widgets_.SymbList->setFocus();
 }
@@ -77,6 +79,8 @@ void TEditForm::connectHandlers() {
         }
     });
     connect(widgets_.SymbList, &QListWidget::currentRowChanged, this, &TEditForm::SymbListClick);
+    connect(commands_.action(Command::HelpMenu_About), &QAction::triggered, this,
+            &TEditForm::HelpMenu_AboutClick);
     for (ColourBox* box : widgets_.colourBoxes) {
         connect(box, &ColourBox::clicked, this, [this](int n) { ColourBox_Click(ctx_, n); });
     }
@@ -184,13 +188,17 @@ void TEditForm::SymbListClick() {
     leaveCurrentEntry(ctx_);
     library.currentEntry = row + 1;
     ResetSelectionView(ctx_, true);
-    enableEntryCommands(ctx_);
+    enableEntryCommands(ui_);
     loadEntry(ctx_, library.currentEntry);
     state_.rubber.lastRubberPos = {};
     state_.rubber.rubberArc = {};
     state_.lastPoint = {};
     ui_.setTimer2Enabled(false);
     ui_.setStatusText(0, "");
+}
+
+void TEditForm::HelpMenu_AboutClick() {
+    showAboutBox(*aboutBox_, *this);
 }
 
 void TEditForm::FormClose() {

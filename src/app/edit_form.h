@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "app/about_form.h"
 #include "app/character_set.h"
 #include "app/edit_form_layout.h"
 #include "app/form_commands.h"
@@ -48,6 +49,7 @@ class TEditForm : public QMainWindow {
 
   public slots:
     void SymbListClick();
+    void HelpMenu_AboutClick();
 
   protected:
     bool event(QEvent* event) override;
@@ -68,6 +70,7 @@ class TEditForm : public QMainWindow {
     QtCanvas canvas_;
     EditorState state_;
     EditContext ctx_;
+    TAboutFrm* aboutBox_ = nullptr;
     FontCharset fontCharset_ = FontCharset::Default;
     bool loaded_ = false;
     bool hintsInstalled_ = false;

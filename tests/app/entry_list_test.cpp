@@ -32,7 +32,7 @@ TEST_F(EditFormTest, StartingWithAFileListsItsEntriesAndLoadsTheFirst) {
     EXPECT_EQ(f.state().work.workEntityCount, 2);
     EXPECT_FALSE(library.libraryModified);
     EXPECT_FALSE(library.entryModified);
-    EXPECT_TRUE(list->hasFocus());
+    EXPECT_EQ(f.focusWidget(), list);
 }
 
 TEST_F(EditFormTest, ReadingALibraryEnablesTheEntryCommands) {
