@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QShortcut>
 #include <QStatusTipEvent>
 
 #include "app/auto_size_form.h"
@@ -81,6 +83,16 @@ void TEditForm::connectHandlers() {
     connect(widgets_.SymbList, &QListWidget::currentRowChanged, this, &TEditForm::SymbListClick);
     connect(commands_.action(Command::HelpMenu_About), &QAction::triggered, this,
             &TEditForm::HelpMenu_AboutClick);
+    connect(commands_.action(Command::HelpMenu_HelpTopics), &QAction::triggered, this,
+            &TEditForm::HelpMenu_HelpTopicsClick);
+    // Help for any part of the window, a highlighted menu item included, is the contents page.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &TEditForm::HelpMenu_HelpTopicsClick);
+    for (QMenu* menu : {commands_.MainMenu_File, commands_.MainMenu_Edit, commands_.MainMenu_Draw,
+                        commands_.MainMenu_Symbol, commands_.MainMenu_LineType,
+                        commands_.MainMenu_Help, commands_.mnuPopup}) {
+        menu->installEventFilter(this);
+    }
     for (ColourBox* box : widgets_.colourBoxes) {
         connect(box, &ColourBox::clicked, this, [this](int n) { ColourBox_Click(ctx_, n); });
     }
@@ -201,6 +213,10 @@ void TEditForm::HelpMenu_AboutClick() {
     showAboutBox(*aboutBox_, *this);
 }
 
+void TEditForm::HelpMenu_HelpTopicsClick() {
+    options_.showHelpContents();
+}
+
 void TEditForm::FormClose() {
     if (closed_) {
         return;
@@ -228,6 +244,11 @@ bool TEditForm::event(QEvent* event) {
 }
 
 bool TEditForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QMenu*>(watched) != nullptr &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::HelpContents)) {
+        HelpMenu_HelpTopicsClick();
+        return true;
+    }
     if (watched != centralWidget() && event->type() == QEvent::Enter && hintsInstalled_) {
         // Buttons and colour boxes have short hints only: their long hint clears panel 0.
         ui_.setStatusText(0, "");

@@ -13,6 +13,7 @@
 #include "editing/edit_context.h"
 #include "editing/editor_state.h"
 #include "editing/text_clipboard.h"
+#include "platform/help_book.h"
 #include "platform/qt_canvas.h"
 #include "platform/string_table.h"
 
@@ -23,6 +24,8 @@ struct EditFormOptions {
     int fontSizeAdjustment = 0;        // read once for the run
     // Whether the host has a project open; asked before every save.
     std::function<bool()> hostIsRunning = [] { return false; };
+    // Shows the help book's contents and index page.
+    std::function<void()> showHelpContents = [] { openHelpContents(); };
 };
 
 // The main window: the one library, its entry list, the drawing area and every command.
@@ -50,6 +53,7 @@ class TEditForm : public QMainWindow {
   public slots:
     void SymbListClick();
     void HelpMenu_AboutClick();
+    void HelpMenu_HelpTopicsClick();
 
   protected:
     bool event(QEvent* event) override;

@@ -1,6 +1,8 @@
 #include <QApplication>
 
 #include "app/edit_form.h"
+#include "model/font_size_adjustment.h"
+#include "platform/ini_settings_store.h"
 #include "platform/qt_text_clipboard.h"
 #include "platform/string_table.h"
 #include "platform/strings_module.h"
@@ -12,13 +14,17 @@ int main(int argc, char** argv) {
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication application(argc, argv);
 
+    const std::unique_ptr<SettingsStore> settings = createHostSettingsStore();
     StringTable strings;
     QtTextClipboard clipboard;
     EditFormOptions options;
     options.argument = QApplication::arguments().value(1).toStdString();
     options.stringsModuleFolders = stringsModuleFolders();
+    options.fontSizeAdjustment = readFontSizeAdjustment(*settings);
 
     TEditForm form(std::move(options), strings, clipboard);
     form.show();
+    // Without a window manager the window is never activated; the start-up runs only once.
+    form.Form_Load();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <qdrawutil.h>
 
 SymBox::SymBox(QWidget* parent) : QWidget(parent) {
     setObjectName("SymBox");
@@ -21,6 +22,9 @@ void SymBox::paintEvent(QPaintEvent*) {
     // whole number, so every raster pixel becomes an exact square of device pixels.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QRect(QPoint(0, 0), raster_->size()), *raster_);
+    // The lowered bevel of the panel around the drawing, two pixels wide; the picture is
+    // drawn inside it.
+    qDrawWinPanel(&painter, rect(), palette(), true);
 }
 
 void SymBox::mousePressEvent(QMouseEvent* event) {

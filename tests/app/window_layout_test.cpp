@@ -141,3 +141,32 @@ TEST_F(EditFormTest, LongHintOfAMenuItemShowsInPanelZeroAndButtonsClearIt) {
 }
 
 }  // namespace
+
+namespace {
+
+class HelpTest : public EditFormTest {
+  protected:
+    TEditForm& startCountingHelp() {
+        EditFormOptions options;
+        options.stringsModuleFolders = {folder_.path()};
+        options.showHelpContents = [this] { ++helpShown; };
+        form_ = std::make_unique<TEditForm>(std::move(options), strings_, clipboard_);
+        form_->show();
+        form_->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        return *form_;
+    }
+    int helpShown = 0;
+};
+
+TEST_F(HelpTest, HelpTopicsAndF1ShowTheContentsPage) {
+    TEditForm& f = startCountingHelp();
+    action(Command::HelpMenu_HelpTopics)->trigger();
+    EXPECT_EQ(helpShown, 1);
+    QTest::keyClick(&f, Qt::Key_F1);
+    EXPECT_EQ(helpShown, 2);
+    QTest::keyClick(f.commands().MainMenu_Edit, Qt::Key_F1);
+    EXPECT_EQ(helpShown, 3);
+}
+
+}  // namespace
