@@ -16,6 +16,7 @@
 #include "display/palette.h"
 #include "display/primitives.h"
 #include "editing/colours.h"
+#include "editing/drawing_tools.h"
 #include "editing/entry_session.h"
 #include "editing/redraw.h"
 #include "editing/selection.h"
@@ -66,6 +67,7 @@ void TEditForm::FormCreate() {
 
 void TEditForm::connectHandlers() {
     centralWidget()->installEventFilter(this);
+    centralWidget()->setMouseTracking(true);
     for (QToolButton* button :
          {widgets_.tbSelectBtn, widgets_.tbArcBtn, widgets_.tbLineBtn, widgets_.tbUndoBtn}) {
         button->installEventFilter(this);
@@ -75,11 +77,6 @@ void TEditForm::connectHandlers() {
     }
     widgets_.ColourDisplayBox->installEventFilter(this);
 
-    widgets_.symBox->setPaintHandler([this] {
-        if (loaded_) {
-            RedrawEntry(ctx_, false);
-        }
-    });
     connect(widgets_.SymbList, &QListWidget::currentRowChanged, this, &TEditForm::SymbListClick);
     connect(commands_.action(Command::HelpMenu_About), &QAction::triggered, this,
             &TEditForm::HelpMenu_AboutClick);
@@ -93,9 +90,7 @@ void TEditForm::connectHandlers() {
                         commands_.MainMenu_Help, commands_.mnuPopup}) {
         menu->installEventFilter(this);
     }
-    for (ColourBox* box : widgets_.colourBoxes) {
-        connect(box, &ColourBox::clicked, this, [this](int n) { ColourBox_Click(ctx_, n); });
-    }
+    connectEditingHandlers();
 }
 
 void TEditForm::Form_Load() {
@@ -205,6 +200,9 @@ void TEditForm::SymbListClick() {
     state_.rubber.lastRubberPos = {};
     state_.rubber.rubberArc = {};
     state_.lastPoint = {};
+    if (state_.pointerState == PointerState::ArcThirdPoint) {
+        PopUpMnuArcClick(ctx_);
+    }
     ui_.setTimer2Enabled(false);
     ui_.setStatusText(0, "");
 }
@@ -249,7 +247,11 @@ bool TEditForm::eventFilter(QObject* watched, QEvent* event) {
         HelpMenu_HelpTopicsClick();
         return true;
     }
-    if (watched != centralWidget() && event->type() == QEvent::Enter && hintsInstalled_) {
+    if (watched == centralWidget()) {
+        if (event->type() == QEvent::MouseMove && loaded_) {
+            Form_MouseMove();
+        }
+    } else if (event->type() == QEvent::Enter && hintsInstalled_) {
         // Buttons and colour boxes have short hints only: their long hint clears panel 0.
         ui_.setStatusText(0, "");
     }

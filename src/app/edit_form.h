@@ -50,6 +50,12 @@ class TEditForm : public QMainWindow {
     const EditFormOptions& options() const { return options_; }
     FontCharset fontCharset() const { return fontCharset_; }
 
+    // Runs handler on the edit state, then shows what it drew. Every handler of the editing
+    // core runs through here.
+    void runHandler(const std::function<void(EditContext&)>& handler);
+    // Runs handler whenever the command's menu item or button is used.
+    void connectCommand(Command command, std::function<void(EditContext&)> handler);
+
   public slots:
     void SymbListClick();
     void HelpMenu_AboutClick();
@@ -65,6 +71,8 @@ class TEditForm : public QMainWindow {
     void FormClose();
     void setUpForKind(LibraryKind kind);
     void connectHandlers();
+    void connectEditingHandlers();
+    void Form_MouseMove();
 
     EditFormOptions options_;
     StringTable& strings_;

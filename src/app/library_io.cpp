@@ -5,9 +5,6 @@
 #include "editing/entry_session.h"
 #include "editing/selection.h"
 #include "model/cp1252.h"
-#include "model/library_locations.h"
-#include "model/library_reader.h"
-#include "model/library_writer.h"
 #include "platform/library_file.h"
 
 namespace {
@@ -47,19 +44,12 @@ void readLibrary(TEditForm& form, const std::string& fileName) {
 
     library.entryCount = 0;
     list.clear();
-    const LibraryFileRead file = readLibraryFile(QString::fromStdString(fileName));
-    if (file.status == LibraryFileStatus::NotFound) {
-        library.libraryFileName.clear();
-        warn(ctx, LibraryNotFoundString);
-        return;
-    }
-    const ReadResult result = file.status == LibraryFileStatus::Read
-                                  ? readLibraryText(file.bytes, library)
-                                  : ReadResult{};
-    if (result.outcome == ReadOutcome::InvalidFormat || result.outcome == ReadOutcome::NotFound) {
+    const ReadResult result = readLibraryFile(QString::fromStdString(fileName), library);
+    if (result.outcome == ReadOutcome::NotFound || result.outcome == ReadOutcome::InvalidFormat) {
         library.entryCount = 0;
         library.libraryFileName.clear();
-        warn(ctx, InvalidFormatString);
+        warn(ctx,
+             result.outcome == ReadOutcome::NotFound ? LibraryNotFoundString : InvalidFormatString);
         return;
     }
     if (result.clearsFileName()) {
@@ -67,7 +57,6 @@ void readLibrary(TEditForm& form, const std::string& fileName) {
     }
     fillEntryList(list, library);
     if (result.outcome == ReadOutcome::StoppedWithError) {
-        library.libraryFileName.clear();
         if (result.error) {
             reportError(ctx, cp1252ToUtf8(readErrorText(*result.error)));
         }
@@ -93,14 +82,20 @@ bool writeLibrary(TEditForm& form, const std::string& fileName) {
     if (library.currentEntry > 0) {
         storeEntry(ctx, library.currentEntry);
     }
-    const QString path = QString::fromStdString(fileName);
-    if (isReadOnlyFile(fileName)) {
-        reportError(ctx, ctx.strings.loadText(ReadOnlyString));
-        return false;
-    }
-    if (!writeLibraryFile(path, writeLibraryText(library))) {
-        warn(ctx, WriteErrorString);
-        return false;
+    const WriteResult written = writeLibraryFile(QString::fromStdString(fileName), library);
+    switch (written.outcome) {
+        case WriteOutcome::Written:
+            break;
+        case WriteOutcome::ReadOnly:
+            reportError(ctx, ctx.strings.loadText(ReadOnlyString));
+            return false;
+        case WriteOutcome::CannotCreate:
+            warn(ctx, WriteErrorString);
+            return false;
+        case WriteOutcome::WriteFailed:
+            reportError(
+                ctx, ctx.strings.loadText(WriteErrorString) + "\n" + written.detail.toStdString());
+            return false;
     }
     library.libraryModified = false;
     ctx.ui.setStatusText(0, ctx.strings.loadText(LibrarySavedString));

@@ -165,7 +165,7 @@ void QtEditorUi::setCaption(const std::string& caption) {
 }
 
 void QtEditorUi::invalidateDrawing() {
-    widgets_.symBox->update();
+    widgets_.symBox->requestRepaint();
 }
 
 void QtEditorUi::setColourSamplePen(Rgb colour) {

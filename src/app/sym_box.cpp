@@ -1,8 +1,8 @@
 #include "app/sym_box.h"
 
+#include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 SymBox::SymBox(QWidget* parent) : QWidget(parent) {
     setObjectName("SymBox");
@@ -10,8 +10,14 @@ SymBox::SymBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void SymBox::requestRepaint() {
+    repaintRequested_ = true;
+    update();
+}
+
 void SymBox::paintEvent(QPaintEvent*) {
-    if (paintHandler_) {
+    if (repaintRequested_ && paintHandler_) {
+        repaintRequested_ = false;
         paintHandler_();
     }
     if (raster_ == nullptr) {

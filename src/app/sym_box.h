@@ -13,8 +13,10 @@ class SymBox : public QWidget {
 
     // The raster to show; it must outlive the widget.
     void setRaster(const QImage* raster) { raster_ = raster; }
-    // Runs before every blit, so the picture can be brought up to date (SymBoxPaint).
+    // Runs before the next blit after requestRepaint, to draw the whole picture again
+    // (SymBoxPaint). Other paints show the raster as it is.
     void setPaintHandler(std::function<void()> handler) { paintHandler_ = std::move(handler); }
+    void requestRepaint();
 
   signals:
     void mousePressed(QMouseEvent* event);
@@ -30,4 +32,5 @@ class SymBox : public QWidget {
   private:
     const QImage* raster_ = nullptr;
     std::function<void()> paintHandler_;
+    bool repaintRequested_ = false;
 };
