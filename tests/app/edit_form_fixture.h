@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/edit_form.h"
-#include "memory_clipboard.h"
+#include "platform/headless_ports.h"
 
 // A main window started as the program starts it, with its own folder for library files and
 // strings modules, and the built-in strings unless a test puts a module there.
@@ -46,7 +46,7 @@ class EditFormTest : public ::testing::Test {
 
     QTemporaryDir folder_;
     StringTable strings_;
-    MemoryClipboard clipboard_;
+    PrivateClipboard clipboard_;
     std::unique_ptr<TEditForm> form_;
 };
 
