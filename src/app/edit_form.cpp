@@ -15,6 +15,7 @@
 #include "app/library_io.h"
 #include "display/palette.h"
 #include "display/primitives.h"
+#include "editing/clipboard.h"
 #include "editing/colours.h"
 #include "editing/drawing_tools.h"
 #include "editing/entry_session.h"
@@ -91,6 +92,7 @@ void TEditForm::connectHandlers() {
         menu->installEventFilter(this);
     }
     connectEditingHandlers();
+    connectClipboardAndKeyboard();
 }
 
 void TEditForm::Form_Load() {
@@ -111,7 +113,7 @@ void TEditForm::Form_Load() {
         ui_.setEnabled(command, false);
     }
     clearSelection(ctx_);
-    ui_.setEnabled(C::EditMenu_Paste, false);
+    updatePasteEnabled(ctx_);
 
     // 6 to 10: hints, the hint display, captions and help contexts.
     setMenuHints(commands_, strings_);

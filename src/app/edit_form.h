@@ -65,6 +65,7 @@ class TEditForm : public QMainWindow {
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void FormCreate();
@@ -72,7 +73,9 @@ class TEditForm : public QMainWindow {
     void setUpForKind(LibraryKind kind);
     void connectHandlers();
     void connectEditingHandlers();
+    void connectClipboardAndKeyboard();
     void Form_MouseMove();
+    void FormPaint();
 
     EditFormOptions options_;
     StringTable& strings_;
