@@ -32,12 +32,6 @@ float realFieldAsDisplay(std::string_view line, size_t k, float (*toDisplay)(flo
     return std::isfinite(value) ? value : toDisplay(0.0f);
 }
 
-int32_t displayX(int32_t fileX) {
-    return roundHalfEven(toDisplayX(static_cast<float>(fileX)));
-}
-int32_t displayY(int32_t fileY) {
-    return roundHalfEven(toDisplayY(static_cast<float>(fileY)));
-}
 int32_t displayLength(int32_t fileLength) {
     return roundHalfEven(toDisplayLength(static_cast<float>(fileLength)));
 }
@@ -97,8 +91,8 @@ class CurrentLayoutReader {
 
     void readSettings(std::string_view line) {
         LibraryEntry& entry = library_.entry(library_.entryCount);
-        entry.originX = displayX(wholeField(line, 1, 0));
-        entry.originY = displayY(wholeField(line, 2, 0));
+        entry.originX = roundedDisplayX(static_cast<float>(wholeField(line, 1, 0)));
+        entry.originY = roundedDisplayY(static_cast<float>(wholeField(line, 2, 0)));
         const int32_t third = wholeField(line, 3, 0);
         if (library_.libraryKind == LibraryKind::Symbol) {
             entry.clipRadius = displayLength(third);
@@ -125,10 +119,10 @@ class CurrentLayoutReader {
 
         e.isArc = type == 'A' ? 1 : 0;
         e.colour = wholeField(line, 1, 1);
-        e.x1 = displayX(wholeField(line, 2, 0));
-        e.y1 = displayY(wholeField(line, 3, 0));
-        e.x2 = displayX(wholeField(line, 4, 0));
-        e.y2 = displayY(wholeField(line, 5, 0));
+        e.x1 = roundedDisplayX(static_cast<float>(wholeField(line, 2, 0)));
+        e.y1 = roundedDisplayY(static_cast<float>(wholeField(line, 3, 0)));
+        e.x2 = roundedDisplayX(static_cast<float>(wholeField(line, 4, 0)));
+        e.y2 = roundedDisplayY(static_cast<float>(wholeField(line, 5, 0)));
         if (e.isArc) {
             e.centreX = realFieldAsDisplay(line, 6, toDisplayX);
             e.centreY = realFieldAsDisplay(line, 7, toDisplayY);

@@ -65,12 +65,6 @@ class LineText {
     size_t length_ = 0;
 };
 
-int32_t fileX(int32_t displayX) {
-    return roundHalfEven(toFileX(static_cast<float>(displayX)));
-}
-int32_t fileY(int32_t displayY) {
-    return roundHalfEven(toFileY(static_cast<float>(displayY)));
-}
 int32_t fileLength(int32_t displayLength) {
     return roundHalfEven(toFileLength(static_cast<float>(displayLength)));
 }
@@ -94,8 +88,8 @@ EntityArray asWritten(const EntityArray& slots) {
 void appendSettings(std::string& out, const LibraryEntry& entry, const EntityArray& slots,
                     LibraryKind kind) {
     LineText line("P ");
-    line.field(fileX(entry.originX));
-    line.field(fileY(entry.originY));
+    line.field(roundedFileX(entry.originX));
+    line.field(roundedFileY(entry.originY));
     if (kind == LibraryKind::Symbol) {
         line.field(0);  // the clipping radius is not kept in the file
         line.field(fileLength(entry.sizeRadius));
@@ -110,10 +104,10 @@ void appendSettings(std::string& out, const LibraryEntry& entry, const EntityArr
 void appendEntity(std::string& out, const Entity& e) {
     LineText line(e.isArc ? "A " : "L ");
     line.field(e.colour);
-    line.field(fileX(e.x1));
-    line.field(fileY(e.y1));
-    line.field(fileX(e.x2));
-    line.field(fileY(e.y2));
+    line.field(roundedFileX(e.x1));
+    line.field(roundedFileY(e.y1));
+    line.field(roundedFileX(e.x2));
+    line.field(roundedFileY(e.y2));
     if (e.isArc) {
         line.wholeReal(toFileX(e.centreX));
         line.wholeReal(toFileY(e.centreY));

@@ -17,19 +17,6 @@ struct StopReading {
     ReadError error;
 };
 
-int32_t displayX(float fileX) {
-    return roundHalfEven(toDisplayX(fileX));
-}
-int32_t displayY(float fileY) {
-    return roundHalfEven(toDisplayY(fileY));
-}
-int32_t fileX(int32_t displayX) {
-    return roundHalfEven(toFileX(static_cast<float>(displayX)));
-}
-int32_t fileY(int32_t displayY) {
-    return roundHalfEven(toFileY(static_cast<float>(displayY)));
-}
-
 // Makes a half circle's end points symmetric about its centre, on one axis, in file units.
 void centreOnAxis(int64_t q, int64_t& p1, int64_t& p2) {
     const int64_t d = std::max(std::llabs(q - p1), std::llabs(q - p2));
@@ -133,14 +120,14 @@ class OlderLayoutReader {
                 const float x = static_cast<float>(readWholeNumber() * scale_);
                 const float y = static_cast<float>(readWholeNumber() * scale_);
                 cursor_.skipLine();
-                header.originX = displayX(x);
-                header.originY = displayY(y);
+                header.originX = roundedDisplayX(x);
+                header.originY = roundedDisplayY(y);
             }
             header.clipRadius = 0;
             header.sizeRadius = 150;
         } else {
-            header.originX = displayX(100);
-            header.originY = displayY(100);
+            header.originX = roundedDisplayX(100);
+            header.originY = roundedDisplayY(100);
             for (int i = 0; i < 4; ++i) {
                 cursor_.skipLine();
             }
@@ -168,17 +155,17 @@ class OlderLayoutReader {
         int64_t y1 = scaledCoordinate();
         int64_t x2 = scaledCoordinate();
         int64_t y2 = scaledCoordinate();
-        e.x1 = displayX(static_cast<float>(x1));
-        e.y1 = displayY(static_cast<float>(y1));
-        e.x2 = displayX(static_cast<float>(x2));
-        e.y2 = displayY(static_cast<float>(y2));
+        e.x1 = roundedDisplayX(static_cast<float>(x1));
+        e.y1 = roundedDisplayY(static_cast<float>(y1));
+        e.x2 = roundedDisplayX(static_cast<float>(x2));
+        e.y2 = roundedDisplayY(static_cast<float>(y2));
         if (*type == 'A') {
             e.isArc = 1;
             const float cx = readReal();
             const float cy = readReal();
             const double sweep = readDouble();
-            e.centreX = static_cast<float>(displayX(static_cast<float>(cx * scale_)));
-            e.centreY = static_cast<float>(displayY(static_cast<float>(cy * scale_)));
+            e.centreX = static_cast<float>(roundedDisplayX(static_cast<float>(cx * scale_)));
+            e.centreY = static_cast<float>(roundedDisplayY(static_cast<float>(cy * scale_)));
             if (std::fabs(std::fabs(sweep) - 180) < HalfCircleTolerance) {
                 makeHalfCircleSymmetric(e);
                 e.arcFlag = sweep < 0 ? 1 : 0;
@@ -199,18 +186,18 @@ class OlderLayoutReader {
     static void makeHalfCircleSymmetric(Entity& e) {
         const int64_t qx = truncateToInt(toFileX(e.centreX));
         const int64_t qy = truncateToInt(toFileY(e.centreY));
-        int64_t p1x = fileX(e.x1);
-        int64_t p1y = fileY(e.y1);
-        int64_t p2x = fileX(e.x2);
-        int64_t p2y = fileY(e.y2);
+        int64_t p1x = roundedFileX(e.x1);
+        int64_t p1y = roundedFileY(e.y1);
+        int64_t p2x = roundedFileX(e.x2);
+        int64_t p2y = roundedFileY(e.y2);
         centreOnAxis(qx, p1x, p2x);
         centreOnAxis(qy, p1y, p2y);
         e.centreX = toDisplayX(static_cast<float>(qx));
         e.centreY = toDisplayY(static_cast<float>(qy));
-        e.x1 = displayX(static_cast<float>(p1x));
-        e.y1 = displayY(static_cast<float>(p1y));
-        e.x2 = displayX(static_cast<float>(p2x));
-        e.y2 = displayY(static_cast<float>(p2y));
+        e.x1 = roundedDisplayX(static_cast<float>(p1x));
+        e.y1 = roundedDisplayY(static_cast<float>(p1y));
+        e.x2 = roundedDisplayX(static_cast<float>(p2x));
+        e.y2 = roundedDisplayY(static_cast<float>(p2y));
     }
 
     std::string_view nextToken() {

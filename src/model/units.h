@@ -73,3 +73,17 @@ inline int32_t roundHalfEven(double value) {
 inline int32_t truncateToInt(double value) {
     return saturatedWhole(std::trunc(value));
 }
+
+// Whole coordinates and lengths, rounded as the library files are read and written.
+inline int32_t roundedDisplayX(float fileX) {
+    return roundHalfEven(toDisplayX(fileX));
+}
+inline int32_t roundedDisplayY(float fileY) {
+    return roundHalfEven(toDisplayY(fileY));
+}
+inline int32_t roundedFileX(int32_t displayX) {
+    return roundHalfEven(toFileX(static_cast<float>(displayX)));
+}
+inline int32_t roundedFileY(int32_t displayY) {
+    return roundHalfEven(toFileY(static_cast<float>(displayY)));
+}
