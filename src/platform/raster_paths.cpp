@@ -48,8 +48,11 @@ int64_t floorHalf(int64_t v) {
     return v >= 0 ? v / 2 : -((1 - v) / 2);
 }
 
+// floor(v + 0.5) without a library call: this runs for every pixel of an arc.
 int64_t roundToInt(double v) {
-    return static_cast<int64_t>(std::floor(v + 0.5));
+    const double shifted = v + 0.5;
+    const auto truncated = static_cast<int64_t>(shifted);
+    return static_cast<double>(truncated) > shifted ? truncated - 1 : truncated;
 }
 
 // A direction with y upwards, compared by angle counter-clockwise from +x.
@@ -341,7 +344,7 @@ void arcPixels(int64_t left, int64_t top, int64_t right, int64_t bottom, Display
         return !inSweep(outline.direction(outline.at((first + m) % n)));
     });
     outline.forEachOnSurface(size, [&](DisplayPoint p, int64_t k) {
-        const int64_t step = ((k - first) % n + n) % n;
+        const int64_t step = k >= first ? k - first : k - first + n;
         if (step < length) {
             out.push_back({p.x, p.y, step});
         }
