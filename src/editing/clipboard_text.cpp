@@ -33,8 +33,8 @@ void appendCentre(std::string& out, float value) {
     out.append(text, result.ptr);
 }
 
-// Leading blanks are skipped; a trailing one fails the field, which the file's number readers
-// would let pass, so an empty text stands for it.
+// The field without its leading blanks. A trailing blank fails the field, though the library
+// file's number readers would take it, so such a field gives the empty text.
 std::string_view numberText(std::string_view field) {
     const size_t first = field.find_first_not_of(' ');
     if (first == std::string_view::npos || field.ends_with(' ')) {
