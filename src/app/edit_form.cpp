@@ -55,6 +55,7 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
     widgets_.symBox->setRaster(&canvas_.image());
     FormCreate();
     aboutBox_ = new TAboutFrm(strings_, QCoreApplication::applicationFilePath(), this);
+    applyFontSizeAdjustment(*aboutBox_, options_.fontSizeAdjustment);
     connectHandlers();
     widgets_.SymbList->setFocus();
 }

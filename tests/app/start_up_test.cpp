@@ -125,3 +125,21 @@ TEST_F(EditFormTest, WithoutAStringsModuleEveryTextIsTheBuiltInEnglish) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditFormTest, FontSizeAdjustmentGrowsTheFontOfEveryWindow) {
+    for (int adjustment : {0, 3, -2}) {
+        EditFormOptions options;
+        options.stringsModuleFolders = {folder_.path()};
+        options.fontSizeAdjustment = adjustment;
+        TEditForm window(std::move(options), strings_, clipboard_);
+        EXPECT_EQ(window.widgets().SymbList->font().pointSize(), 8 + adjustment);
+        EXPECT_EQ(window.widgets().SymbolsLabel->font().pointSize(), 8 + adjustment);
+        auto* about = window.findChild<TAboutFrm*>();
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(about->font().pointSize(), 8 + adjustment);
+    }
+}
+
+}  // namespace
