@@ -64,7 +64,6 @@ TEditForm::~TEditForm() = default;
 
 void TEditForm::FormCreate() {
     fontCharset_ = charsetForCodePage(systemAnsiCodePage());
-    setProperty("fontCharset", static_cast<int>(fontCharset_));
 }
 
 void TEditForm::connectHandlers() {

@@ -110,21 +110,13 @@ constexpr std::pair<Command, int> HelpContexts[] = {
     {C::HelpMenu_About, 3004},
 };
 
+// The form gives these a hint ending in "|": a short hint only, and an empty long hint.
 void setShortHint(QWidget* widget, const QString& hint) {
-    const Hint parts = splitHint(hint);
-    widget->setToolTip(parts.shortHint);
-    widget->setStatusTip(parts.longHint);
+    widget->setToolTip(hint);
+    widget->setStatusTip(QString());
 }
 
 }  // namespace
-
-Hint splitHint(const QString& hint) {
-    const qsizetype bar = hint.indexOf(u'|');
-    if (bar < 0) {
-        return {hint, hint};
-    }
-    return {hint.left(bar), hint.mid(bar + 1)};
-}
 
 void setMenuHints(const FormCommands& commands, const StringSource& strings) {
     for (const auto& [command, number] : MenuHints) {
@@ -135,17 +127,16 @@ void setMenuHints(const FormCommands& commands, const StringSource& strings) {
 void setButtonHints(const FormCommands& commands, const EditFormWidgets& widgets,
                     const StringSource& strings) {
     for (const auto& [command, number] : ButtonHints) {
-        const Hint hint = splitHint(text(strings, number) + u'|');
         QAction* action = commands.action(command);
-        action->setText(hint.shortHint);
-        action->setToolTip(hint.shortHint);
-        action->setStatusTip(hint.longHint);
+        action->setText(text(strings, number));
+        action->setToolTip(text(strings, number));
+        action->setStatusTip(QString());
     }
-    const QString colourHint = text(strings, ColourBoxHint) + u'|';
+    const QString colourHint = text(strings, ColourBoxHint);
     for (ColourBox* box : widgets.colourBoxes) {
         setShortHint(box, colourHint);
     }
-    setShortHint(widgets.ColourDisplayBox, text(strings, ColourSampleHint) + u'|');
+    setShortHint(widgets.ColourDisplayBox, text(strings, ColourSampleHint));
 }
 
 void setMenuCaptions(const FormCommands& commands, const StringSource& strings) {

@@ -15,10 +15,3 @@ void setButtonHints(const FormCommands& commands, const EditFormWidgets& widgets
 void setMenuCaptions(const FormCommands& commands, const StringSource& strings);
 // Kept as the "helpContext" property of each command.
 void setHelpContexts(const FormCommands& commands);
-
-// A hint as the form writes it: the short hint, "|", then the long hint.
-struct Hint {
-    QString shortHint;
-    QString longHint;
-};
-Hint splitHint(const QString& hint);

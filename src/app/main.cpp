@@ -2,6 +2,7 @@
 
 #include "app/edit_form.h"
 #include "model/font_size_adjustment.h"
+#include "platform/host_probe_factory.h"
 #include "platform/ini_settings_store.h"
 #include "platform/qt_text_clipboard.h"
 #include "platform/string_table.h"
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
     options.argument = QApplication::arguments().value(1).toStdString();
     options.stringsModuleFolders = stringsModuleFolders();
     options.fontSizeAdjustment = readFontSizeAdjustment(*settings);
+    const std::unique_ptr<HostProbe> hostProbe = createHostProbe();
+    options.hostIsRunning = [&hostProbe] { return hostIsRunning(*hostProbe); };
 
     TEditForm form(std::move(options), strings, clipboard);
     form.show();

@@ -46,6 +46,7 @@ TEST_F(EditFormTest, NoArgumentStartsAnEmptySymbolEditor) {
     EXPECT_EQ(f.state().library.libraryFileName, "");
     EXPECT_EQ(f.state().library.currentEntry, 0);
     EXPECT_FALSE(f.state().library.libraryModified);
+    EXPECT_EQ(f.fontCharset(), FontCharset::Default);  // names in Windows-1252
 }
 
 TEST_F(EditFormTest, StartUpEnablesOnlyWhatWorksWithoutALibrary) {
