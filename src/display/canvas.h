@@ -24,7 +24,9 @@ enum class PenStyle { Solid, Dash, Dot, DashDotDot };
 enum class PenMode { Copy, Xor, Black };
 
 // The drawing surface of the editor, 310 x 310 pixels, pen width 1, no antialiasing.
-// Rectangles are given as left, top, right, bottom with right and bottom exclusive.
+// Filled rectangles are given as left, top, right, bottom with right and bottom exclusive. The
+// boxes of arcs and ellipses hold the outline with its right and bottom edge: the circle of
+// radius r about (x, y) has the box x - r, y - r, x + r, y + r.
 class Canvas {
 public:
     virtual ~Canvas() = default;
