@@ -1,7 +1,9 @@
 #include "app/drawing_key_hook.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QWidget>
 
 namespace {
@@ -13,6 +15,13 @@ bool keepsItsKeys(const QWidget* focus) {
     }
     const QString name = focus->objectName();
     return name == "SymName" || name == "LTypeName" || name == "SymbList";
+}
+
+// A message box or a file dialog keeps its keys: the Space that dismisses the entity limit
+// warning must not click into the drawing once more and bring the warning back.
+bool dialogKeepsItsKeys(const QWidget* window) {
+    return qobject_cast<const QMessageBox*>(window) != nullptr ||
+           qobject_cast<const QFileDialog*>(window) != nullptr;
 }
 
 // A key press reaches the application's filters once for the window system's window, once for
@@ -34,7 +43,8 @@ DrawingKeyHook::DrawingKeyHook(std::function<void(DrawingKey)> onKey, QObject* p
 
 bool DrawingKeyHook::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && isFirstWidgetDelivery(watched) &&
-        !keepsItsKeys(QApplication::focusWidget())) {
+        !keepsItsKeys(QApplication::focusWidget()) &&
+        !dialogKeepsItsKeys(QApplication::activeWindow())) {
         if (const std::optional<DrawingKey> key =
                 drawingKeyOf(static_cast<QKeyEvent*>(event)->key())) {
             onKey_(*key);

@@ -8,7 +8,8 @@
 
 // The application-wide key hook: the arrow keys and Space reach the drawing area whichever
 // control has the focus, and that control still gets them. The name fields of the entry
-// dialogs and the entry list keep their keys to themselves. Install it on the application.
+// dialogs, the entry list, message boxes and file dialogs keep their keys to themselves.
+// Install it on the application.
 class DrawingKeyHook : public QObject {
   public:
     DrawingKeyHook(std::function<void(DrawingKey)> onKey, QObject* parent);

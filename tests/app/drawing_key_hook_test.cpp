@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -85,6 +86,19 @@ TEST_F(DrawingKeyHookTest, NameFieldsAndTheEntryListKeepTheirKeys) {
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_TRUE(seen.empty());
     EXPECT_EQ(list->currentRow(), 1);
+}
+
+TEST_F(DrawingKeyHookTest, MessageBoxesKeepTheirKeys) {
+    QMessageBox box(QMessageBox::Warning, "Warning", "Maximum vector limit reached(250)",
+                    QMessageBox::Ok, &window);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    QApplication::setActiveWindow(&box);  // offscreen windows are not activated by showing
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_FALSE(box.isVisible());
 }
 
 }  // namespace
