@@ -12,6 +12,10 @@
 #include "app/command_enabling.h"
 #include "app/command_line.h"
 #include "app/form_texts.h"
+#include "app/add_line_type_dialog.h"
+#include "app/add_symbol_dialog.h"
+#include "app/library_commands.h"
+#include "app/library_file_dialog.h"
 #include "app/library_io.h"
 #include "display/palette.h"
 #include "display/primitives.h"
@@ -21,6 +25,7 @@
 #include "editing/entry_session.h"
 #include "editing/redraw.h"
 #include "editing/selection.h"
+#include "platform/ini_settings_store.h"
 #include "platform/program_images.h"
 #include "platform/strings_module.h"
 
@@ -39,7 +44,8 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
       options_(std::move(options)),
       strings_(strings),
       ui_(*this, commands_, widgets_),
-      ctx_{state_, canvas_, ui_, strings_, clipboard} {
+      ctx_{state_, canvas_, ui_, strings_, clipboard},
+      settings_(options_.settings ? options_.settings : createHostSettingsStore()) {
     setObjectName("TEditForm");
     setWindowIcon(QIcon(QPixmap::fromImage(programImage(ProgramImage::WindowIcon))));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -56,6 +62,10 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
     FormCreate();
     aboutBox_ = new TAboutFrm(strings_, QCoreApplication::applicationFilePath(), this);
     applyFontSizeAdjustment(*aboutBox_, options_.fontSizeAdjustment);
+    OpenDialog1 = new LibraryFileDialog(this, QFileDialog::AcceptOpen, "OpenDialog1");
+    SaveDialog1 = new LibraryFileDialog(this, QFileDialog::AcceptSave, "SaveDialog1");
+    AddSym = new TAddSym(*this);
+    AddLType = new TAddLType(*this);
     connectHandlers();
     widgets_.SymbList->setFocus();
 }
@@ -93,6 +103,7 @@ void TEditForm::connectHandlers() {
     }
     connectEditingHandlers();
     connectClipboardAndKeyboard();
+    connectLibraryHandlers();
 }
 
 void TEditForm::Form_Load() {
@@ -261,6 +272,10 @@ bool TEditForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TEditForm::closeEvent(QCloseEvent* event) {
+    if (loaded_ && !closed_ && !FormCloseQuery(*this)) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/about_form.h"
@@ -13,9 +14,13 @@
 #include "editing/edit_context.h"
 #include "editing/editor_state.h"
 #include "editing/text_clipboard.h"
+#include "model/settings_store.h"
 #include "platform/help_book.h"
 #include "platform/qt_canvas.h"
 #include "platform/string_table.h"
+
+class EntryDialog;
+class LibraryFileDialog;
 
 // What the main window is started with.
 struct EditFormOptions {
@@ -26,6 +31,11 @@ struct EditFormOptions {
     std::function<bool()> hostIsRunning = [] { return false; };
     // Shows the help book's contents and index page.
     std::function<void()> showHelpContents = [] { openHelpContents(); };
+    // Opens the help book at a context number (the entry dialogs' pages).
+    std::function<void(int)> showHelpContext = [](int context) { openHelpContext(context); };
+    // The host's settings, where its default libraries are recorded; when none is given, the
+    // store the README describes (createHostSettingsStore).
+    std::shared_ptr<SettingsStore> settings;
 };
 
 // The main window: the one library, its entry list, the drawing area and every command.
@@ -49,6 +59,11 @@ class TEditForm : public QMainWindow {
     QtCanvas& canvas() { return canvas_; }
     const EditFormOptions& options() const { return options_; }
     FontCharset fontCharset() const { return fontCharset_; }
+    SettingsStore& settings() { return *settings_; }
+    LibraryFileDialog& openDialog() { return *OpenDialog1; }
+    LibraryFileDialog& saveDialog() { return *SaveDialog1; }
+    // TAddSym or TAddLType, whichever the library kind uses.
+    EntryDialog& entryDialog();
 
     // Runs handler on the edit state, then shows what it drew. Every handler of the editing
     // core runs through here.
@@ -74,6 +89,9 @@ class TEditForm : public QMainWindow {
     void connectHandlers();
     void connectEditingHandlers();
     void connectClipboardAndKeyboard();
+    void connectLibraryHandlers();
+    // Runs a handler of the File menu or the entry menus whenever the command is used.
+    void connectFormCommand(Command command, void (*handler)(TEditForm&));
     void Form_MouseMove();
     void FormPaint();
 
@@ -85,7 +103,12 @@ class TEditForm : public QMainWindow {
     QtCanvas canvas_;
     EditorState state_;
     EditContext ctx_;
+    std::shared_ptr<SettingsStore> settings_;
     TAboutFrm* aboutBox_ = nullptr;
+    LibraryFileDialog* OpenDialog1 = nullptr;
+    LibraryFileDialog* SaveDialog1 = nullptr;
+    EntryDialog* AddSym = nullptr;
+    EntryDialog* AddLType = nullptr;
     FontCharset fontCharset_ = FontCharset::Default;
     bool loaded_ = false;
     bool hintsInstalled_ = false;

@@ -94,3 +94,10 @@ std::string utf8ToCp1252(std::string_view text) {
     }
     return out;
 }
+
+bool isNameCharacter(char32_t c) {
+    if (c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F)) {
+        return false;
+    }
+    return c <= 0xFF || byteOf(c) != '?';
+}

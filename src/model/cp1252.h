@@ -11,3 +11,8 @@ std::string cp1252ToUtf8(std::string_view bytes);
 
 // Characters the code page cannot hold become '?'; malformed UTF-8 sequences become '?' too.
 std::string utf8ToCp1252(std::string_view text);
+
+// Whether a character can be part of an entry name: it has a byte in the code page and is not
+// a control character (a line break or tab would break the file's line layout). The five
+// undefined bytes count as controls.
+bool isNameCharacter(char32_t c);

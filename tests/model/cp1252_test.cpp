@@ -29,4 +29,16 @@ TEST(Cp1252, CharactersOutsideTheCodePageAndBrokenUtf8BecomeQuestionMarks) {
     EXPECT_EQ(utf8ToCp1252("\xE2\x82x"), "?x");  // bad continuation
 }
 
+TEST(Cp1252, NameCharactersAreThePrintableCharactersOfTheCodePage) {
+    for (char32_t c : {U' ', U'A', U'~', U'\u00A0', U'\u00E9', U'\u00FF', U'\u20AC', U'\u0178',
+                       U'\u2122'}) {
+        EXPECT_TRUE(isNameCharacter(c)) << static_cast<uint32_t>(c);
+    }
+    // Controls, the undefined bytes as their C1 code points, and characters of no byte.
+    for (char32_t c : {U'\0', U'\t', U'\n', U'\r', U'\x7F', U'\u0081', U'\u009D', U'\u0100',
+                       U'\u6728', U'\U0001F600'}) {
+        EXPECT_FALSE(isNameCharacter(c)) << static_cast<uint32_t>(c);
+    }
+}
+
 }  // namespace

@@ -104,4 +104,26 @@ TEST_F(LibraryTest, DeletingAnEntryMovesTheLaterOnesUpAndEmptiesTheLastPlace) {
     EXPECT_EQ(countEntities(library.entities(3)), 0);
 }
 
+TEST_F(LibraryTest, DeletingTheLastEntryEmptiesItsPlaceAndKeepsTheOthers) {
+    library.entryCount = 2;
+    for (int n = 1; n <= 2; ++n) {
+        library.entry(n).name.assign(std::string(1, static_cast<char>('A' + n - 1)));
+        library.entry(n).originX = 155;
+        library.entities(n)[0] = lineFrom(20 * n, 20);
+    }
+    deleteEntryData(library, 2);
+    EXPECT_EQ(library.entryCount, 1);
+    EXPECT_EQ(library.entry(1).name.view(), "A");
+    EXPECT_EQ(library.entities(1)[0].x1, 20);
+    EXPECT_TRUE(library.entry(2).name.empty());
+    EXPECT_EQ(library.entry(2).originX, 0);
+    EXPECT_EQ(countEntities(library.entities(2)), 0);
+    deleteEntryData(library, 1);
+    EXPECT_EQ(library.entryCount, 0);
+    EXPECT_EQ(countEntities(library.entities(1)), 0);
+    deleteEntryData(library, 1);  // nothing left to delete
+    EXPECT_EQ(library.entryCount, 0);
+}
+
 }  // namespace
+

@@ -1,0 +1,45 @@
+// The main window's File menu and entry menu handlers.
+
+#include "app/edit_form.h"
+#include "app/entry_dialog.h"
+#include "app/entry_menu_commands.h"
+#include "app/library_commands.h"
+
+namespace {
+
+void showAddDialog(TEditForm& form) {
+    showEntryDialog(form.entryDialog(), EntryDialog::AddMode, form);
+}
+
+void showSettingsDialog(TEditForm& form) {
+    showEntryDialog(form.entryDialog(), EntryDialog::SettingsMode, form);
+}
+
+}  // namespace
+
+EntryDialog& TEditForm::entryDialog() {
+    return state_.library.libraryKind == LibraryKind::LineType ? *AddLType : *AddSym;
+}
+
+void TEditForm::connectFormCommand(Command command, void (*handler)(TEditForm&)) {
+    connect(commands_.action(command), &QAction::triggered, this,
+            [this, handler] { runHandler([this, handler](EditContext&) { handler(*this); }); });
+}
+
+void TEditForm::connectLibraryHandlers() {
+    using C = Command;
+    connectFormCommand(C::LibMenu_New, Libmenu_New_Click);
+    connectFormCommand(C::LibMenu_Open, LibMenu_Open_Click);
+    connectFormCommand(C::LibMenu_Save, LibMenu_Save_Click);
+    connectFormCommand(C::LibMenu_SaveAs, LibMenu_SaveAs_Click);
+    connectFormCommand(C::LibMenu_Exit, LibMenu_Exit_Click);
+    for (C add : {C::SymbolMenu_Add, C::LTMenu_Add}) {
+        connectFormCommand(add, showAddDialog);
+    }
+    for (C settings : {C::SymbolMenu_Settings, C::LTMenu_Settings}) {
+        connectFormCommand(settings, showSettingsDialog);
+    }
+    for (C remove : {C::SymbolMenu_Delete, C::LTMenu_Delete}) {
+        connectFormCommand(remove, EntryMenu_Delete_Click);
+    }
+}

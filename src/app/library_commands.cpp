@@ -1,0 +1,176 @@
+#include "app/library_commands.h"
+
+#include <QSignalBlocker>
+
+#include "app/edit_form.h"
+#include "app/library_file_dialog.h"
+#include "app/library_io.h"
+#include "editing/default_library_offer.h"
+#include "editing/entry_session.h"
+#include "editing/selection.h"
+#include "model/library_locations.h"
+
+namespace {
+
+constexpr int SaveChangesString = 16;
+constexpr int ConfirmString = 105;
+
+using C = Command;
+
+bool needsNewFileName(const Library& library) {
+    return library.libraryFileName.empty() || isReadOnlyFile(library.libraryFileName);
+}
+
+// Through the save dialog when the library has no file or only a read-only one.
+SaveOutcome saveToFileOrAsk(TEditForm& form) {
+    Library& library = form.state().library;
+    if (needsNewFileName(library)) {
+        library.libraryFileName.clear();
+        return saveLibraryAs(form);
+    }
+    const bool written = saveLibrary(form);
+    return {!written, written};
+}
+
+// Empties the drawing and the working copy after the library was cleared.
+void emptyWork(EditContext& ctx) {
+    clearWork(ctx);
+    ctx.state.work.workEntityCount = 0;
+    ctx.state.lastPoint = {};
+}
+
+}  // namespace
+
+bool leaveCurrentLibrary(TEditForm& form) {
+    EditContext& ctx = form.context();
+    leaveCurrentEntry(ctx);
+    const Library& library = ctx.state.library;
+    return library.entryCount > 0 && library.libraryModified && askSaveChanges(form);
+}
+
+bool askSaveChanges(TEditForm& form) {
+    EditContext& ctx = form.context();
+    const MessageAnswer answer = ctx.ui.showMessage(
+        ctx.strings.loadText(SaveChangesString), ctx.strings.loadText(ConfirmString),
+        MessageIcon::Question, MessageButtons::YesNoCancel);
+    switch (answer) {
+        case MessageAnswer::Yes:
+            return saveToFileOrAsk(form).cancelled;
+        case MessageAnswer::No:
+            return false;
+        default:
+            return true;
+    }
+}
+
+bool saveLibrary(TEditForm& form) {
+    EditContext& ctx = form.context();
+    const Library& library = ctx.state.library;
+    const bool written = writeLibrary(form, library.libraryFileName);
+    if (written) {
+        offerAsDefaultLibrary(form.settings(), library.libraryKind, library.libraryFileName, ctx.ui,
+                              ctx.strings);
+    }
+    return written;
+}
+
+SaveOutcome saveLibraryAs(TEditForm& form) {
+    EditContext& ctx = form.context();
+    Library& library = ctx.state.library;
+    LibraryFileDialog& dialog = form.saveDialog();
+    dialog.fill(saveDialogSettings(library.libraryKind, ctx.strings, library.libraryFileName));
+    const std::optional<std::string> chosen = dialog.choose();
+    if (!chosen) {
+        library.libraryFileName.clear();
+        return {true, false};
+    }
+    library.libraryFileName = *chosen;
+    const bool written = saveLibrary(form);
+    return {!written, written};
+}
+
+void Libmenu_New_Click(TEditForm& form) {
+    if (leaveCurrentLibrary(form)) {
+        return;
+    }
+    EditContext& ctx = form.context();
+    EditorState& s = ctx.state;
+    s.library.libraryFileName.clear();
+    s.library.entryCount = 0;
+
+    for (C command : {C::SymbolMenu_Delete, C::SymbolMenu_Settings, C::SymbolMenu_ShowSizeRad,
+                      C::SymbolMenu_ShowClipRad, C::LTMenu_Delete, C::LTMenu_Settings}) {
+        ctx.ui.setEnabled(command, false);
+    }
+    ctx.ui.setChecked(C::SymbolMenu_ShowSizeRad, false);
+    ctx.ui.setChecked(C::SymbolMenu_ShowClipRad, false);
+    s.showSizeRadius = false;
+    s.showClipRadius = false;
+
+    clearLibrary(s.library);
+    emptyWork(ctx);
+    ctx.ui.invalidateDrawing();
+    s.library.libraryModified = false;
+    {
+        const QSignalBlocker quietList(form.widgets().SymbList);
+        form.widgets().SymbList->clear();
+    }
+
+    ctx.canvas.setPenMode(PenMode::Copy);
+    ctx.canvas.setPenStyle(PenStyle::Solid);
+    ctx.canvas.setPenColour(Black);
+    clearSelection(ctx);
+    for (C command : {C::MainMenu_Edit, C::MainMenu_Draw, C::EditMenu_Cut, C::EditMenu_Copy,
+                      C::EditMenu_Delete, C::EditMenu_Select, C::EditMenu_SelectAll}) {
+        ctx.ui.setEnabled(command, false);
+    }
+    s.library.currentEntry = 0;
+}
+
+void LibMenu_Open_Click(TEditForm& form) {
+    if (leaveCurrentLibrary(form)) {
+        return;
+    }
+    EditContext& ctx = form.context();
+    EditorState& s = ctx.state;
+    LibraryFileDialog& dialog = form.openDialog();
+    dialog.fill(openDialogSettings(s.library.libraryKind, ctx.strings));
+    const std::optional<std::string> chosen = dialog.choose();
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    s.library.libraryFileName = *chosen;
+
+    clearLibrary(s.library);
+    emptyWork(ctx);
+    clearSelection(ctx);
+    ctx.ui.invalidateDrawing();
+    readLibrary(form, s.library.libraryFileName);
+    s.library.libraryModified = false;
+    // An entry number of the library before would point past the entries of this one.
+    if (s.library.entryCount == 0) {
+        s.library.currentEntry = 0;
+    }
+    ctx.ui.setPointerCapture(true);
+}
+
+void LibMenu_Save_Click(TEditForm& form) {
+    const SaveOutcome outcome = saveToFileOrAsk(form);
+    if (!outcome.cancelled && outcome.written) {
+        Library& library = form.state().library;
+        library.libraryModified = false;
+        library.entryModified = false;
+    }
+}
+
+void LibMenu_SaveAs_Click(TEditForm& form) {
+    saveLibraryAs(form);
+}
+
+void LibMenu_Exit_Click(TEditForm& form) {
+    form.close();
+}
+
+bool FormCloseQuery(TEditForm& form) {
+    return !leaveCurrentLibrary(form);
+}
