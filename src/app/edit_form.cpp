@@ -8,12 +8,12 @@
 #include <QShortcut>
 #include <QStatusTipEvent>
 
+#include "app/add_line_type_dialog.h"
+#include "app/add_symbol_dialog.h"
 #include "app/auto_size_form.h"
 #include "app/command_enabling.h"
 #include "app/command_line.h"
 #include "app/form_texts.h"
-#include "app/add_line_type_dialog.h"
-#include "app/add_symbol_dialog.h"
 #include "app/library_commands.h"
 #include "app/library_file_dialog.h"
 #include "app/library_io.h"

@@ -111,6 +111,7 @@ void Libmenu_New_Click(TEditForm& form) {
     emptyWork(ctx);
     ctx.ui.invalidateDrawing();
     s.library.libraryModified = false;
+    s.library.entryModified = false;
     {
         const QSignalBlocker quietList(form.widgets().SymbList);
         form.widgets().SymbList->clear();

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication application(argc, argv);
 
-    const std::unique_ptr<SettingsStore> settings = createHostSettingsStore();
+    const std::shared_ptr<SettingsStore> settings = createHostSettingsStore();
     StringTable strings;
     QtTextClipboard clipboard;
     EditFormOptions options;
@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     options.fontSizeAdjustment = readFontSizeAdjustment(*settings);
     const std::unique_ptr<HostProbe> hostProbe = createHostProbe();
     options.hostIsRunning = [&hostProbe] { return hostIsRunning(*hostProbe); };
+    options.settings = settings;
 
     TEditForm form(std::move(options), strings, clipboard);
     form.show();

@@ -7,12 +7,15 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/edit_form.h"
 #include "platform/headless_ports.h"
 
-// A main window started as the program starts it, with its own folder for library files and
-// strings modules, and the built-in strings unless a test puts a module there.
+// A main window started as the program starts it, with its own folder for library files,
+// strings modules and the host's settings files (user.ini and machine.ini, none until a test
+// writes them), and the built-in strings unless a test puts a module there. The host runs
+// while hostRunning_ is set; help pages asked for are recorded instead of opened.
 class EditFormTest : public ::testing::Test {
   protected:
     std::string path(const QString& name) const { return folder_.filePath(name).toStdString(); }
@@ -31,6 +34,10 @@ class EditFormTest : public ::testing::Test {
         EditFormOptions options;
         options.argument = argument;
         options.stringsModuleFolders = {folder_.path()};
+        options.hostIsRunning = [this] { return hostRunning_; };
+        options.showHelpContext = [this](int context) { helpShown_.push_back(context); };
+        qputenv("GLYPHWRIGHT_USER_SETTINGS", folder_.filePath("user.ini").toLocal8Bit());
+        qputenv("GLYPHWRIGHT_MACHINE_SETTINGS", folder_.filePath("machine.ini").toLocal8Bit());
         form_ = std::make_unique<TEditForm>(std::move(options), strings_, clipboard_);
         form_->show();
         form_->Form_Load();
@@ -45,6 +52,8 @@ class EditFormTest : public ::testing::Test {
     }
 
     QTemporaryDir folder_;
+    bool hostRunning_ = false;
+    std::vector<int> helpShown_;
     StringTable strings_;
     PrivateClipboard clipboard_;
     std::unique_ptr<TEditForm> form_;

@@ -30,8 +30,8 @@ TEST(Cp1252, CharactersOutsideTheCodePageAndBrokenUtf8BecomeQuestionMarks) {
 }
 
 TEST(Cp1252, NameCharactersAreThePrintableCharactersOfTheCodePage) {
-    for (char32_t c : {U' ', U'A', U'~', U'\u00A0', U'\u00E9', U'\u00FF', U'\u20AC', U'\u0178',
-                       U'\u2122'}) {
+    for (char32_t c :
+         {U' ', U'A', U'~', U'\u00A0', U'\u00E9', U'\u00FF', U'\u20AC', U'\u0178', U'\u2122'}) {
         EXPECT_TRUE(isNameCharacter(c)) << static_cast<uint32_t>(c);
     }
     // Controls, the undefined bytes as their C1 code points, and characters of no byte.

@@ -14,7 +14,7 @@ Entity lineFrom(int x, int y) {
 }
 
 class LibraryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { allocateLibrary(library); }
     Library library;
     WorkingCopy work;
@@ -126,4 +126,3 @@ TEST_F(LibraryTest, DeletingTheLastEntryEmptiesItsPlaceAndKeepsTheOthers) {
 }
 
 }  // namespace
-
