@@ -28,7 +28,7 @@ enum class PenMode { Copy, Xor, Black };
 // boxes of arcs and ellipses hold the outline with its right and bottom edge: the circle of
 // radius r about (x, y) has the box x - r, y - r, x + r, y + r.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     virtual void setPenColour(Rgb colour) = 0;

@@ -24,16 +24,15 @@ struct OriginView {
 };
 
 // The entity drawing primitives leave the pen style as their caller set it.
-void DrawLineEntity(Canvas& canvas, DisplayPoint a, DisplayPoint b, int32_t colour,
-                    bool useColours, DrawMode mode);
-void DrawArcEntity(Canvas& canvas, RealPoint centre, DisplayPoint a, DisplayPoint b,
-                   int32_t colour, bool useColours, uint8_t arcFlag, DrawMode mode);
+void DrawLineEntity(Canvas& canvas, DisplayPoint a, DisplayPoint b, int32_t colour, bool useColours,
+                    DrawMode mode);
+void DrawArcEntity(Canvas& canvas, RealPoint centre, DisplayPoint a, DisplayPoint b, int32_t colour,
+                   bool useColours, uint8_t arcFlag, DrawMode mode);
 // Draws entity e in the given mode (arc or line).
 void DrawEntity(Canvas& canvas, const Entity& e, bool useColours, DrawMode mode);
 void DrawRadiusCircle(Canvas& canvas, DisplayPoint centre, PenStyle style, int32_t radius,
                       DrawMode mode);
-void DrawOriginMarker(Canvas& canvas, const OriginView& view, DisplayPoint point,
-                      MarkerKind kind);
+void DrawOriginMarker(Canvas& canvas, const OriginView& view, DisplayPoint point, MarkerKind kind);
 // 441 black dots, every 15 pixels from 5 to 305.
 void DrawGrid(Canvas& canvas);
 

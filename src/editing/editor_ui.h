@@ -61,7 +61,7 @@ enum class FocusTarget { ColourDisplayBox, SymbList };
 
 // Everything the editing core asks of the window. Texts are UTF-8.
 class EditorUi {
-public:
+  public:
     virtual ~EditorUi() = default;
 
     virtual void setStatusText(int panel, const std::string& text) = 0;

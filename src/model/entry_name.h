@@ -8,7 +8,7 @@
 
 // An entry name: at most 20 single-byte characters (Windows-1252 bytes), stored with its length.
 class EntryName {
-public:
+  public:
     static constexpr int MaxLength = 20;
 
     EntryName() = default;
@@ -27,7 +27,7 @@ public:
 
     friend bool operator==(const EntryName& a, const EntryName& b) { return a.view() == b.view(); }
 
-private:
+  private:
     uint8_t length_ = 0;
     std::array<char, MaxLength> bytes_{};
 };

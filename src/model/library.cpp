@@ -28,10 +28,18 @@ int countEntities(const EntityArray& slots) {
     return count;
 }
 
-LibraryEntry& Library::entry(int n) { return (*entries_)[checkedIndex(n)]; }
-const LibraryEntry& Library::entry(int n) const { return (*entries_)[checkedIndex(n)]; }
-EntityArray& Library::entities(int n) { return (*entityArrays_)[checkedIndex(n)]; }
-const EntityArray& Library::entities(int n) const { return (*entityArrays_)[checkedIndex(n)]; }
+LibraryEntry& Library::entry(int n) {
+    return (*entries_)[checkedIndex(n)];
+}
+const LibraryEntry& Library::entry(int n) const {
+    return (*entries_)[checkedIndex(n)];
+}
+EntityArray& Library::entities(int n) {
+    return (*entityArrays_)[checkedIndex(n)];
+}
+const EntityArray& Library::entities(int n) const {
+    return (*entityArrays_)[checkedIndex(n)];
+}
 
 void allocateLibrary(Library& library) {
     library.entries_ = std::make_unique<std::array<LibraryEntry, MaxEntries>>();

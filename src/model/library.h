@@ -37,7 +37,7 @@ struct Library {
     EntityArray& entities(int n);
     const EntityArray& entities(int n) const;
 
-private:
+  private:
     friend void allocateLibrary(Library&);
     friend void releaseLibrary(Library&);
     friend void deleteEntryData(Library&, int);
