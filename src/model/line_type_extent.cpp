@@ -24,18 +24,23 @@ bool strictlyBetween(float low, float value, float high) {
     return low < value && value < high;
 }
 
+// The top and bottom of the arc's circle: about its centre, through its start point.
+VerticalExtent circleVerticalExtent(const Entity& arc) {
+    const long double dx = static_cast<long double>(arc.x1) - arc.centreX;
+    const long double dy = static_cast<long double>(arc.y1) - arc.centreY;
+    const float r = static_cast<float>(std::sqrt(dx * dx + dy * dy));
+    return {roundHalfEven(static_cast<double>(arc.centreY) - r),
+            roundHalfEven(static_cast<double>(arc.centreY) + r)};
+}
+
 }  // namespace
 
 VerticalExtent arcVerticalExtent(const Entity& arc) {
     VerticalExtent extent{std::min(arc.y1, arc.y2), std::max(arc.y1, arc.y2)};
 
-    const long double dx = static_cast<long double>(arc.x1) - arc.centreX;
-    const long double dy = static_cast<long double>(arc.y1) - arc.centreY;
-    const float r = static_cast<float>(std::sqrt(dx * dx + dy * dy));
-    const int32_t circleTop = roundHalfEven(static_cast<double>(arc.centreY) - r);
-    const int32_t circleBottom = roundHalfEven(static_cast<double>(arc.centreY) + r);
+    const VerticalExtent circle = circleVerticalExtent(arc);
     if (arc.x1 == arc.x2 && arc.y1 == arc.y2) {
-        return {circleTop, circleBottom};
+        return circle;
     }
 
     const long double u = (static_cast<long double>(arc.centreY) - arc.y1) *
@@ -62,12 +67,18 @@ VerticalExtent arcVerticalExtent(const Entity& arc) {
         }
     }
     if (strictlyBetween(a1, Top, a2) || strictlyBetween(a1, TopNextTurn, a2)) {
-        extent.top = circleTop;
+        extent.top = circle.top;
     }
     if (strictlyBetween(a1, Bottom, a2) || strictlyBetween(a1, BottomNextTurn, a2)) {
-        extent.bottom = circleBottom;
+        extent.bottom = circle.bottom;
     }
     return extent;
+}
+
+bool arcStaysWithin(const Entity& arc, int32_t top, int32_t bottom) {
+    const VerticalExtent circle = circleVerticalExtent(arc);
+    return top <= std::min({arc.y1, arc.y2, circle.top}) &&
+           std::max({arc.y1, arc.y2, circle.bottom}) <= bottom;
 }
 
 int32_t entryPatternHeight(const EntityArray& slots) {
@@ -78,7 +89,8 @@ int32_t entryPatternHeight(const EntityArray& slots) {
         const Entity& e = slots[i];
         lo = std::min({lo, e.y1, e.y2});
         hi = std::max({hi, e.y1, e.y2});
-        if (e.isArc) {
+        // Most arcs lie within what the entry already spans; only the others need their angles.
+        if (e.isArc && !arcStaysWithin(e, lo, hi)) {
             const VerticalExtent extent = arcVerticalExtent(e);
             lo = std::min(lo, extent.top);
             hi = std::max(hi, extent.bottom);
