@@ -1,6 +1,8 @@
+#include <QFile>
 #include <QMouseEvent>
 #include <QTest>
 
+#include "app/library_io.h"
 #include "edit_form_fixture.h"
 
 // The drawing area driven by real mouse events on the running window: the paint box turns
@@ -103,6 +105,30 @@ TEST_F(PointerShellTest, ALineAndAnArcDrawnWithTheMouseAreUndoneOneByOne) {
     trigger(Command::EditMenu_Undo);
     EXPECT_EQ(entityCount(), TreeEntities);
     EXPECT_EQ(paintedInRow(200, 21, 79), 0);
+}
+
+TEST_F(PointerShellTest, ALineDrawnAndRecolouredWithTheMouseIsWhatTheSavedFileHolds) {
+    trigger(Command::tbLineBtn);
+    click({20, 200});
+    click({80, 200});
+    trigger(Command::tbSelectBtn);
+    click({50, 200});
+    ASSERT_EQ(state->selection[0], TreeEntities + 1);
+    QTest::mouseClick(form().widgets().colourBoxes[2], Qt::LeftButton);  // Panel3, red
+    EXPECT_EQ(entity(TreeEntities + 1).colour, 3);
+    EXPECT_EQ(state->undoCount, 2);  // added, then recoloured
+
+    const std::string saved = path("saved.sym");
+    ASSERT_TRUE(writeLibrary(form(), saved));
+    QFile file(QString::fromStdString(saved));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(
+        text.contains("S Tree\r\nP    100   100     0    20     1\r\n"
+                      "L      2    90    80   110    80\r\n"
+                      "A      3    90    80   110    80   100    80     1\r\n"
+                      "L      3    10    70    50    70\r\nE\r\n"))
+        << text.toStdString();
 }
 
 TEST_F(PointerShellTest, ARubberBandFollowsThePointerAndGoesWhenItLeaves) {
