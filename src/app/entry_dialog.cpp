@@ -96,13 +96,18 @@ void EntryDialog::showEvent(QShowEvent* event) {
 }
 
 bool EntryDialog::event(QEvent* event) {
-    // The caption's help button asks for this dialog's page, not for help on a component.
-    if (event->type() == QEvent::EnterWhatsThisMode) {
-        QWhatsThis::leaveWhatsThisMode();
-        openHelp();
-        return true;
+    // After the caption's help button, a click on any component asks for this dialog's page
+    // (the request travels up to the dialog, as no component has a text of its own).
+    switch (event->type()) {
+        case QEvent::QueryWhatsThis:
+            return true;
+        case QEvent::WhatsThis:
+            QWhatsThis::leaveWhatsThisMode();
+            openHelp();
+            return true;
+        default:
+            return QDialog::event(event);
     }
-    return QDialog::event(event);
 }
 
 void EntryDialog::Form_Activate() {

@@ -116,7 +116,6 @@ void LibraryFileDialog::accept() {
     QFileDialog::accept();
 }
 
-bool LibraryFileDialog::refuse(const QString& text) {
+void LibraryFileDialog::refuse(const QString& text) {
     QMessageBox::warning(this, windowTitle(), text);
-    return false;
 }

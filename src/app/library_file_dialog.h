@@ -49,5 +49,5 @@ class LibraryFileDialog final : public QFileDialog {
     void accept() override;
 
   private:
-    bool refuse(const QString& text);
+    void refuse(const QString& text);
 };

@@ -1,3 +1,4 @@
+#include <QHelpEvent>
 #include <QTest>
 
 #include "app/add_line_type_dialog.h"
@@ -376,11 +377,20 @@ TEST_F(EntryDialogsTest, HelpOpensThePageOfTheDialogAndItsMode) {
         QTest::keyClick(&d, Qt::Key_F1);
         clickCancel(d);
     };
+    // The caption's help button, then a click on a component.
+    auto askWhatsThis = [](EntryDialog& d) {
+        QHelpEvent query(QEvent::QueryWhatsThis, QPoint(2, 2), d.mapToGlobal(QPoint(2, 2)));
+        EXPECT_TRUE(QApplication::sendEvent(d.colourBox(), &query));
+        QHelpEvent click(QEvent::WhatsThis, QPoint(2, 2), d.mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(d.colourBox(), &click);
+        clickCancel(d);
+    };
     ModalScript script;
-    script.entry(pressF1).entry(pressF1);
+    script.entry(pressF1).entry(pressF1).entry(askWhatsThis);
     trigger(C::SymbolMenu_Add);
     trigger(C::SymbolMenu_Settings);
-    EXPECT_EQ(helpShown_, (std::vector<int>{4003, 4004}));
+    trigger(C::SymbolMenu_Settings);
+    EXPECT_EQ(helpShown_, (std::vector<int>{4003, 4004, 4004}));
 }
 
 TEST_F(LineTypeDialogTest, HelpOpensTheLineTypePages) {
