@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
@@ -55,8 +56,38 @@ QString resolvedTarget(const QString& path) {
 }
 
 // Like the read-only attribute: no write bit for the owner, or no right to write it at all.
-bool isReadOnly(const QFileInfo& info) {
-    return info.exists() && (!info.isWritable() || !(info.permissions() & QFile::WriteOwner));
+// A read-only file system is no attribute of the file: that save fails like any other.
+bool isReadOnly(const QString& target) {
+    const QFileInfo info(target);
+    if (!info.exists()) {
+        return false;
+    }
+    if (!(info.permissions() & QFile::WriteOwner)) {
+        return true;
+    }
+    return ::access(QFile::encodeName(target).constData(), W_OK) != 0 && errno != EROFS;
+}
+
+// The finished text is committed under this name beside the target and only then renamed over
+// it, so that what an interrupted save leaves behind carries a name no user file has.
+QString pendingSaveName(const QString& target) {
+    return target + PendingSaveSuffix;
+}
+
+// Writes straight to the file: QFile reports a write that stops part-way (a full disk, a size
+// limit) without the system's reason. False with errno set when not everything was written.
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
 }
 
 // Makes the rename itself durable. File systems that cannot sync a folder say EINVAL.
@@ -90,30 +121,47 @@ ReadResult readLibraryFile(const QString& path, Library& library) {
     return readLibraryText(*bytes, library);
 }
 
+void removeInterruptedSaves(const QString& path) {
+    const QFileInfo target(resolvedTarget(path));
+    const QString pending = target.fileName() + PendingSaveSuffix;
+    // QSaveFile's own temporary of the pending file: its name and six random characters.
+    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(pending) + "(\\.[A-Za-z0-9]{6})?"));
+    const QDir folder = target.absoluteDir();
+    for (const QFileInfo& found :
+         folder.entryInfoList({pending + '*'}, QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!found.isSymLink() && temporary.match(found.fileName()).hasMatch()) {
+            QFile::remove(found.absoluteFilePath());
+        }
+    }
+}
+
 WriteResult replaceFileContents(const QString& path, std::string_view bytes) {
     const QString target = resolvedTarget(path);
-    const QFileInfo targetInfo(target);
-    if (isReadOnly(targetInfo)) {
+    if (isReadOnly(target)) {
         return {WriteOutcome::ReadOnly, QString()};
     }
+    removeInterruptedSaves(target);
     struct stat existing {};
     const bool keepMode = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
 
-    QSaveFile file(target);
+    const QString pending = pendingSaveName(target);
+    QSaveFile file(pending);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) {
         return {WriteOutcome::CannotCreate, file.errorString()};
     }
     if (keepMode && ::fchmod(file.handle(), existing.st_mode & 07777) != 0) {
-        file.cancelWriting();
-        return {WriteOutcome::WriteFailed, systemError()};
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.flush()) {
-        const QString reason = file.errorString();
+        const QString reason = systemError();
         file.cancelWriting();
         return {WriteOutcome::WriteFailed, reason};
     }
+    if (!writeAll(file.handle(), bytes)) {
+        const QString reason = systemError();
+        file.cancelWriting();
+        return {WriteOutcome::WriteFailed, reason};
+    }
+    // QSaveFile neither checks nor even makes this sync.
     if (::fsync(file.handle()) != 0) {
         const QString reason = systemError();
         file.cancelWriting();
@@ -121,6 +169,12 @@ WriteResult replaceFileContents(const QString& path, std::string_view bytes) {
     }
     if (!file.commit()) {
         return {WriteOutcome::WriteFailed, file.errorString()};
+    }
+    if (::rename(QFile::encodeName(pending).constData(), QFile::encodeName(target).constData()) !=
+        0) {
+        const QString reason = systemError();
+        QFile::remove(pending);
+        return {WriteOutcome::WriteFailed, reason};
     }
     if (!syncFolder(target)) {
         return {WriteOutcome::WriteFailed, systemError()};

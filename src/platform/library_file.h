@@ -29,6 +29,13 @@ struct WriteResult {
     QString detail;  // the system's reason, for the messages
 };
 
+// What a save writes beside the target before it renames the finished file over it.
+inline constexpr char PendingSaveSuffix[] = ".glyphwright-save";
+
+// Removes what an interrupted save of this file left in its folder (the pending file and its
+// temporaries); nothing else is touched. Every save does this first.
+void removeInterruptedSaves(const QString& path);
+
 // Replaces the file only once the whole text is written and synced: a temporary file in the
 // same folder is renamed over it, so any failure leaves the old file exactly as it was. The
 // file keeps its permission bits; through a symbolic link, the link's target is replaced.
