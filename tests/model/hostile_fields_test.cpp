@@ -43,9 +43,9 @@ std::string lineWith(char type, int hostile, const std::string& text) {
 
 // Whole-number fields of the current layout hold at most 6 characters, so display values stay
 // within this; the older layouts' numbers may be any whole number.
-constexpr int32_t CurrentLayoutBound = 1'500'005;
+constexpr int64_t CurrentLayoutBound = 1'500'005;
 
-void expectBounded(const Library& library, int32_t bound) {
+void expectBounded(const Library& library, int64_t bound) {
     for (int n = 1; n <= library.entryCount; ++n) {
         const LibraryEntry& entry = library.entry(n);
         EXPECT_LE(std::abs(int64_t{entry.originX}), bound);
@@ -104,8 +104,8 @@ TEST(HostileFields, EveryNumberOfTheOlderLayoutsTakesAnyText) {
     for (const Layout& layout : layouts) {
         for (const std::string& text : HostileTexts) {
             for (size_t at = 0; at <= entity.size(); ++at) {
-                SCOPED_TRACE(layout.firstLine + ", number " + std::to_string(at) + ": "" + text +
-                             """);
+                SCOPED_TRACE(layout.firstLine + ", number " + std::to_string(at) + ": \"" + text +
+                             "\"");
                 std::string file = layout.firstLine + "\r\nS Old\r\n";
                 for (const std::string& line : layout.settings) {
                     file += line + "\r\n";
@@ -119,7 +119,7 @@ TEST(HostileFields, EveryNumberOfTheOlderLayoutsTakesAnyText) {
                 const ReadResult result = t.read(file);
                 ASSERT_NE(result.outcome, ReadOutcome::InvalidFormat);
                 EXPECT_EQ(result.outcome == ReadOutcome::StoppedWithError, result.error.has_value());
-                expectBounded(t.library, INT32_MAX);
+                expectBounded(t.library, -int64_t{INT32_MIN});
                 expectStableOnSave(t.library);
             }
         }
