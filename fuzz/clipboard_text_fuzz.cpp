@@ -1,14 +1,15 @@
-// Feeds arbitrary text to the clipboard reader, as another program may leave on the
-// clipboard. Every entity it gives lies in the drawing area with a finite centre, and writing
-// it as the editor copies it reads back as text that then stays the same.
+// Feeds arbitrary text to the clipboard reader, as any program may leave on the clipboard.
+// Every entity that comes out must be one the drawing area can hold, and copying it again
+// must give text that pastes back as the same text.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 
+#include "display/display_point.h"
 #include "editing/clipboard_text.h"
+#include "model/library.h"
 
 namespace {
 
@@ -18,15 +19,15 @@ void check(bool holds) {
     }
 }
 
-bool inDrawingArea(int32_t v) {
-    return v >= 5 && v <= 305;
+bool inArea(int32_t v) {
+    return v >= AreaMin && v <= AreaMax;
 }
 
-// The entity as the editor copies it, read back.
-Entity copiedAndPasted(const Entity& e, std::string& line) {
-    line.assign(ClipboardMarker).append("\r\n");
-    appendClipboardLine(line, e);
-    ClipboardTextReader reader(line);
+// The clipboard text of one entity as Copy writes it, and the entity Paste reads from it.
+Entity copiedAndPasted(const Entity& e, std::string& text) {
+    text.assign(ClipboardMarker).append("\r\n");
+    appendClipboardLine(text, e);
+    ClipboardTextReader reader(text);
     const std::optional<Entity> pasted = reader.next();
     check(pasted.has_value() && reader.atEnd());
     return *pasted;
@@ -36,18 +37,19 @@ Entity copiedAndPasted(const Entity& e, std::string& line) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    if (!isEntityClipboardText(text)) {
-        return 0;
-    }
     ClipboardTextReader reader(text);
-    std::string first;
-    std::string second;
-    while (const std::optional<Entity> e = reader.next()) {
-        check(inDrawingArea(e->x1) && inDrawingArea(e->y1) && inDrawingArea(e->x2) &&
-              inDrawingArea(e->y2));
+    std::string copied;
+    std::string copiedAgain;
+    for (int n = 0; n < MaxEntities && !reader.atEnd(); ++n) {
+        const std::optional<Entity> e = reader.next();
+        if (!e) {
+            break;
+        }
+        check(inArea(e->x1) && inArea(e->y1) && inArea(e->x2) && inArea(e->y2) && e->isArc <= 1 &&
+              e->arcFlag <= 1);
         check(std::isfinite(e->centreX) && std::isfinite(e->centreY));
-        copiedAndPasted(copiedAndPasted(*e, first), second);
-        check(first == second);
+        copiedAndPasted(copiedAndPasted(*e, copied), copiedAgain);
+        check(copied == copiedAgain);
     }
     return 0;
 }
