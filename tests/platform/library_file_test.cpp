@@ -146,6 +146,19 @@ TEST_F(LibraryFileTest, OversizedFilesAreInvalidAndLeaveAnEmptyLibrary) {
     EXPECT_EQ(countEntities(library.entities(1)), 0);
 }
 
+TEST_F(LibraryFileTest, ALineOfTenMillionCharactersIsReadOnlyAsFarAsItsStart) {
+    const QByteArray longLine(10'000'000, 'x');
+    putFile(path("one-line.sym"), longLine);
+    EXPECT_EQ(readLibraryFile(path("one-line.sym"), library).outcome, ReadOutcome::InvalidFormat);
+
+    putFile(path("long-name.sym"), "Veltrax Sym/Ltype File Version 1.0\r\nS " + longLine +
+                                       "\r\nL      1    10    10    20    20\r\nE\r\n");
+    ASSERT_EQ(readLibraryFile(path("long-name.sym"), library).outcome, ReadOutcome::Read);
+    EXPECT_EQ(library.entryCount, 1);
+    EXPECT_EQ(library.entry(1).name.view(), std::string(EntryName::MaxLength, 'x'));
+    EXPECT_EQ(countEntities(library.entities(1)), 1);
+}
+
 TEST_F(LibraryFileTest, ReplacingKeepsThePermissionBits) {
     const QString file = path("kept.sym");
     putFile(file, OldText);
