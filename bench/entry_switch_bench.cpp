@@ -5,41 +5,11 @@
 #include "editing/edit_context.h"
 #include "editing/entry_session.h"
 #include "editing/redraw.h"
+#include "platform/headless_ports.h"
 #include "platform/qt_canvas.h"
 #include "platform/string_table.h"
 
 namespace {
-
-// The window's side of the editing core, doing nothing: only the core's own work is timed.
-class QuietUi final : public EditorUi {
-  public:
-    void setStatusText(int, const std::string&) override {}
-    void setEnabled(Command, bool) override {}
-    void setChecked(Command, bool) override {}
-    MessageAnswer showMessage(const std::string&, const std::string&, MessageIcon,
-                              MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-    void setCursor(CursorShape) override {}
-    void setPointerCapture(bool) override {}
-    void placePointer(DisplayPoint) override {}
-    bool pointerOverDrawingPanel() const override { return false; }
-    void setTimer2Enabled(bool) override {}
-    void beep() override {}
-    void setFocus(FocusTarget) override {}
-    bool entryListHasFocus() const override { return true; }
-    void setCaption(const std::string&) override {}
-    void invalidateDrawing() override {}
-    void setColourSamplePen(Rgb) override {}
-    void setColourBoxesActive(bool) override {}
-};
-
-class NoClipboard final : public TextClipboard {
-  public:
-    std::string text() const override { return {}; }
-    void setText(const std::string&) override {}
-    void clear() override {}
-};
 
 // Two entries of 250 entities each, every other one an arc.
 void fillTwoFullEntries(Library& library) {
@@ -66,9 +36,9 @@ void BM_EntrySwitchOf250Entities(benchmark::State& state) {
     EditorState editor;
     fillTwoFullEntries(editor.library);
     QtCanvas canvas;
-    QuietUi ui;
+    HeadlessEditorUi ui;
     const StringTable strings;
-    NoClipboard clipboard;
+    PrivateClipboard clipboard;
     EditContext ctx{editor, canvas, ui, strings, clipboard};
     loadEntry(ctx, 1);
     for (auto _ : state) {

@@ -13,6 +13,7 @@
 #include "app/auto_size_form.h"
 #include "app/command_enabling.h"
 #include "app/command_line.h"
+#include "app/disk_change_question.h"
 #include "app/form_texts.h"
 #include "app/library_commands.h"
 #include "app/library_file_dialog.h"
@@ -242,6 +243,7 @@ bool TEditForm::event(QEvent* event) {
     switch (event->type()) {
         case QEvent::WindowActivate:
             Form_Load();
+            askAboutLibraryChangedOnDisk(*this);
             break;
         case QEvent::StatusTip:
             if (hintsInstalled_) {

@@ -15,6 +15,7 @@
 #include "editing/editor_state.h"
 #include "editing/text_clipboard.h"
 #include "model/settings_store.h"
+#include "platform/file_change_watch.h"
 #include "platform/help_book.h"
 #include "platform/qt_canvas.h"
 #include "platform/string_table.h"
@@ -64,6 +65,8 @@ class TEditForm : public QMainWindow {
     LibraryFileDialog& saveDialog() { return *SaveDialog1; }
     // TAddSym or TAddLType, whichever the library kind uses.
     EntryDialog& entryDialog();
+    // The library file as last read or written, to notice other programs' changes.
+    FileChangeWatch& libraryWatch() { return libraryWatch_; }
 
     // Runs handler on the edit state, then shows what it drew. Every handler of the editing
     // core runs through here.
@@ -104,6 +107,7 @@ class TEditForm : public QMainWindow {
     EditorState state_;
     EditContext ctx_;
     std::shared_ptr<SettingsStore> settings_;
+    FileChangeWatch libraryWatch_;
     TAboutFrm* aboutBox_ = nullptr;
     LibraryFileDialog* OpenDialog1 = nullptr;
     LibraryFileDialog* SaveDialog1 = nullptr;

@@ -17,9 +17,13 @@ constexpr int HostProjectOpenString = 43;
 constexpr int ReadOnlyString = 104;
 constexpr int WarningString = 106;
 
-void warn(EditContext& ctx, int textNumber) {
-    ctx.ui.showMessage(ctx.strings.loadText(textNumber), ctx.strings.loadText(WarningString),
-                       MessageIcon::Warning, MessageButtons::Ok);
+void warn(EditContext& ctx, int textNumber, const QString& reason = {}) {
+    std::string text = ctx.strings.loadText(textNumber);
+    if (!reason.isEmpty()) {
+        text += "\n" + reason.toStdString();
+    }
+    ctx.ui.showMessage(text, ctx.strings.loadText(WarningString), MessageIcon::Warning,
+                       MessageButtons::Ok);
 }
 
 // An error the program reports as its own, under its title.
@@ -44,6 +48,7 @@ void readLibrary(TEditForm& form, const std::string& fileName) {
 
     library.entryCount = 0;
     list.clear();
+    form.libraryWatch().stop();
     const ReadResult result = readLibraryFile(QString::fromStdString(fileName), library);
     if (result.outcome == ReadOutcome::NotFound || result.outcome == ReadOutcome::InvalidFormat) {
         library.entryCount = 0;
@@ -54,6 +59,11 @@ void readLibrary(TEditForm& form, const std::string& fileName) {
     }
     if (result.clearsFileName()) {
         library.libraryFileName.clear();
+    } else {
+        // What an interrupted save of this library left beside it goes now, not only at the
+        // next save.
+        removeInterruptedSaves(QString::fromStdString(fileName));
+        form.libraryWatch().watch(QString::fromStdString(fileName));
     }
     fillEntryList(list, library);
     if (result.outcome == ReadOutcome::StoppedWithError) {
@@ -90,7 +100,7 @@ bool writeLibrary(TEditForm& form, const std::string& fileName) {
             reportError(ctx, ctx.strings.loadText(ReadOnlyString));
             return false;
         case WriteOutcome::CannotCreate:
-            warn(ctx, WriteErrorString);
+            warn(ctx, WriteErrorString, written.detail);
             return false;
         case WriteOutcome::WriteFailed:
             reportError(
@@ -98,6 +108,7 @@ bool writeLibrary(TEditForm& form, const std::string& fileName) {
             return false;
     }
     library.libraryModified = false;
+    form.libraryWatch().watch(QString::fromStdString(fileName));
     ctx.ui.setStatusText(0, ctx.strings.loadText(LibrarySavedString));
     return true;
 }

@@ -156,7 +156,7 @@ TEST_F(WriteLibraryTest, TargetThatCannotBeCreatedWarns) {
     ModalAnswerer answerer;
     EXPECT_FALSE(writeLibrary(form(), path("no/such/folder/x.sym")));
     ASSERT_EQ(answerer.seen().size(), 1u);
-    EXPECT_EQ(answerer.seen()[0].text, "Error writing library file");
+    EXPECT_EQ(answerer.seen()[0].text, "Error writing library file\nNo such file or directory");
     EXPECT_EQ(answerer.seen()[0].caption, "Warning");
     EXPECT_TRUE(form().state().library.libraryModified);
 }
