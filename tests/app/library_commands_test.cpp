@@ -287,7 +287,7 @@ TEST_F(LibraryCommandsTest, AFailedWriteKeepsTheLibraryModifiedSoClosingStillAsk
     script.answer(B::Ok).answer(B::Cancel);
     trigger(C::LibMenu_Save);
     ASSERT_FALSE(script.seen().empty());
-    EXPECT_EQ(script.seen()[0].text, "Error writing library file");
+    EXPECT_EQ(script.seen()[0].text, "Error writing library file\nNo such file or directory");
     EXPECT_TRUE(library().libraryModified);
     EXPECT_EQ(library().libraryFileName, path("gone/survey.sym"));
     EXPECT_FALSE(form().close());
@@ -302,7 +302,8 @@ TEST_F(LibraryCommandsTest, YesWhoseSaveFailsDoesNotDiscardTheLibrary) {
     script.answer(B::Yes).answer(B::Ok);
     EXPECT_FALSE(form().close());
     EXPECT_EQ(script.messageTexts(),
-              (std::vector<std::string>{SaveQuestion, "Error writing library file"}));
+              (std::vector<std::string>{SaveQuestion,
+                                        "Error writing library file\nNo such file or directory"}));
     EXPECT_EQ(library().entryCount, 3);
     EXPECT_TRUE(library().libraryModified);
 }
