@@ -118,7 +118,8 @@ TEST(HostileFields, EveryNumberOfTheOlderLayoutsTakesAnyText) {
                 TestLibrary t(layout.kind);
                 const ReadResult result = t.read(file);
                 ASSERT_NE(result.outcome, ReadOutcome::InvalidFormat);
-                EXPECT_EQ(result.outcome == ReadOutcome::StoppedWithError, result.error.has_value());
+                EXPECT_EQ(result.outcome == ReadOutcome::StoppedWithError,
+                          result.error.has_value());
                 expectBounded(t.library, -int64_t{INT32_MIN});
                 expectStableOnSave(t.library);
             }
