@@ -8,8 +8,6 @@
 #include <QShortcut>
 #include <QStatusTipEvent>
 
-#include "app/add_line_type_dialog.h"
-#include "app/add_symbol_dialog.h"
 #include "app/auto_size_form.h"
 #include "app/command_enabling.h"
 #include "app/command_line.h"
@@ -61,17 +59,35 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
     applyFontSizeAdjustment(*client, options_.fontSizeAdjustment);
     widgets_.symBox->setRaster(&canvas_.image());
     FormCreate();
-    aboutBox_ = new TAboutFrm(strings_, QCoreApplication::applicationFilePath(), this);
-    applyFontSizeAdjustment(*aboutBox_, options_.fontSizeAdjustment);
-    OpenDialog1 = new LibraryFileDialog(this, QFileDialog::AcceptOpen, "OpenDialog1");
-    SaveDialog1 = new LibraryFileDialog(this, QFileDialog::AcceptSave, "SaveDialog1");
-    AddSym = new TAddSym(*this);
-    AddLType = new TAddLType(*this);
     connectHandlers();
     widgets_.SymbList->setFocus();
 }
 
 TEditForm::~TEditForm() = default;
+
+// The dialogs are made when first used, to keep them out of the start-up: a file dialog alone
+// costs more than the rest of the window.
+TAboutFrm& TEditForm::aboutBox() {
+    if (aboutBox_ == nullptr) {
+        aboutBox_ = new TAboutFrm(strings_, QCoreApplication::applicationFilePath(), this);
+        applyFontSizeAdjustment(*aboutBox_, options_.fontSizeAdjustment);
+    }
+    return *aboutBox_;
+}
+
+LibraryFileDialog& TEditForm::openDialog() {
+    if (OpenDialog1 == nullptr) {
+        OpenDialog1 = new LibraryFileDialog(this, QFileDialog::AcceptOpen, "OpenDialog1");
+    }
+    return *OpenDialog1;
+}
+
+LibraryFileDialog& TEditForm::saveDialog() {
+    if (SaveDialog1 == nullptr) {
+        SaveDialog1 = new LibraryFileDialog(this, QFileDialog::AcceptSave, "SaveDialog1");
+    }
+    return *SaveDialog1;
+}
 
 void TEditForm::FormCreate() {
     fontCharset_ = charsetForCodePage(systemAnsiCodePage());
@@ -222,7 +238,7 @@ void TEditForm::SymbListClick() {
 }
 
 void TEditForm::HelpMenu_AboutClick() {
-    showAboutBox(*aboutBox_, *this);
+    showAboutBox(aboutBox(), *this);
 }
 
 void TEditForm::HelpMenu_HelpTopicsClick() {

@@ -61,8 +61,9 @@ class TEditForm : public QMainWindow {
     const EditFormOptions& options() const { return options_; }
     FontCharset fontCharset() const { return fontCharset_; }
     SettingsStore& settings() { return *settings_; }
-    LibraryFileDialog& openDialog() { return *OpenDialog1; }
-    LibraryFileDialog& saveDialog() { return *SaveDialog1; }
+    TAboutFrm& aboutBox();
+    LibraryFileDialog& openDialog();
+    LibraryFileDialog& saveDialog();
     // TAddSym or TAddLType, whichever the library kind uses.
     EntryDialog& entryDialog();
     // The library file as last read or written, to notice other programs' changes.

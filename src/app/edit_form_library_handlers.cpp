@@ -1,5 +1,7 @@
 // The main window's File menu and entry menu handlers.
 
+#include "app/add_line_type_dialog.h"
+#include "app/add_symbol_dialog.h"
 #include "app/edit_form.h"
 #include "app/entry_dialog.h"
 #include "app/entry_menu_commands.h"
@@ -17,8 +19,18 @@ void showSettingsDialog(TEditForm& form) {
 
 }  // namespace
 
+// Made when first used, like the other dialogs.
 EntryDialog& TEditForm::entryDialog() {
-    return state_.library.libraryKind == LibraryKind::LineType ? *AddLType : *AddSym;
+    if (state_.library.libraryKind == LibraryKind::LineType) {
+        if (AddLType == nullptr) {
+            AddLType = new TAddLType(*this);
+        }
+        return *AddLType;
+    }
+    if (AddSym == nullptr) {
+        AddSym = new TAddSym(*this);
+    }
+    return *AddSym;
 }
 
 void TEditForm::connectFormCommand(Command command, void (*handler)(TEditForm&)) {

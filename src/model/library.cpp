@@ -43,7 +43,7 @@ const EntityArray& Library::entities(int n) const {
 
 void allocateLibrary(Library& library) {
     library.entries_ = std::make_unique<std::array<LibraryEntry, MaxEntries>>();
-    library.entityArrays_ = std::make_unique<std::array<EntityArray, MaxEntries>>();
+    library.entityArrays_ = makeBulk<std::array<EntityArray, MaxEntries>>();
     clearLibrary(library);
 }
 

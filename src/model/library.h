@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "model/bulk_storage.h"
 #include "model/entity.h"
 #include "model/library_entry.h"
 
@@ -42,7 +43,7 @@ struct Library {
     friend void releaseLibrary(Library&);
     friend void deleteEntryData(Library&, int);
     std::unique_ptr<std::array<LibraryEntry, MaxEntries>> entries_;
-    std::unique_ptr<std::array<EntityArray, MaxEntries>> entityArrays_;
+    BulkPtr<std::array<EntityArray, MaxEntries>> entityArrays_;
 };
 
 // The copy of the current entry that every editing operation works on.

@@ -9,37 +9,62 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include "model/bulk_storage.h"
 #include "model/library_reader.h"
 #include "model/library_writer.h"
 
 namespace {
 
-constexpr qint64 ReadChunk = 1 << 16;
+// A library file's bytes, read into bulk storage: a full library is megabytes, read at start-up.
+class FileBytes {
+  public:
+    std::string_view view() const { return {data_.get(), size_}; }
 
-// The whole file, or nothing when it exceeds the limit; the file size may lie (pipes, files
-// that grow), so the limit is checked on what is actually read.
-std::optional<std::string> readBounded(QFile& file) {
-    if (file.size() > MaxLibraryFileSize) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    bytes.reserve(static_cast<size_t>(file.size()));
-    char chunk[ReadChunk];
-    for (;;) {
-        const qint64 got = file.read(chunk, ReadChunk);
-        if (got <= 0) {
-            break;
-        }
-        if (static_cast<qint64>(bytes.size()) + got > MaxLibraryFileSize) {
+    // The whole file, or nothing when it exceeds the limit; the file size may lie (pipes, files
+    // that grow), so the limit is checked on what is actually read.
+    static std::optional<FileBytes> read(QFile& file) {
+        if (file.size() > MaxLibraryFileSize) {
             return std::nullopt;
         }
-        bytes.append(chunk, static_cast<size_t>(got));
+        FileBytes bytes;
+        // One byte beyond the stated size, to see at once whether the file grew.
+        bytes.reserve(static_cast<size_t>(file.size()) + 1);
+        for (;;) {
+            if (bytes.size_ == bytes.capacity_) {
+                if (bytes.size_ > static_cast<size_t>(MaxLibraryFileSize)) {
+                    return std::nullopt;
+                }
+                bytes.reserve(bytes.capacity_ * 2);
+            }
+            const qint64 got = file.read(bytes.data_.get() + bytes.size_,
+                                         static_cast<qint64>(bytes.capacity_ - bytes.size_));
+            if (got <= 0) {
+                break;
+            }
+            bytes.size_ += static_cast<size_t>(got);
+        }
+        if (bytes.size_ > static_cast<size_t>(MaxLibraryFileSize)) {
+            return std::nullopt;
+        }
+        return bytes;
     }
-    return bytes;
-}
+
+  private:
+    void reserve(size_t capacity) {
+        std::unique_ptr<char[], BulkRelease> larger = allocateBulk(capacity);
+        std::copy_n(data_.get(), size_, larger.get());
+        data_ = std::move(larger);
+        capacity_ = capacity;
+    }
+
+    std::unique_ptr<char[], BulkRelease> data_;
+    size_t size_ = 0;
+    size_t capacity_ = 0;
+};
 
 QString systemError() {
     return QString::fromLocal8Bit(std::strerror(errno));
@@ -111,14 +136,14 @@ ReadResult readLibraryFile(const QString& path, Library& library) {
         result.outcome = ReadOutcome::NotFound;
         return result;
     }
-    const std::optional<std::string> bytes = readBounded(file);
+    const std::optional<FileBytes> bytes = FileBytes::read(file);
     if (!bytes) {
         clearLibrary(library);
         library.entryCount = 0;
         result.outcome = ReadOutcome::InvalidFormat;
         return result;
     }
-    return readLibraryText(*bytes, library);
+    return readLibraryText(bytes->view(), library);
 }
 
 void removeInterruptedSaves(const QString& path) {

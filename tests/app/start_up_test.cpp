@@ -137,9 +137,7 @@ TEST_F(EditFormTest, FontSizeAdjustmentGrowsTheFontOfEveryWindow) {
         TEditForm window(std::move(options), strings_, clipboard_);
         EXPECT_EQ(window.widgets().SymbList->font().pointSize(), 8 + adjustment);
         EXPECT_EQ(window.widgets().SymbolsLabel->font().pointSize(), 8 + adjustment);
-        auto* about = window.findChild<TAboutFrm*>();
-        ASSERT_NE(about, nullptr);
-        EXPECT_EQ(about->font().pointSize(), 8 + adjustment);
+        EXPECT_EQ(window.aboutBox().font().pointSize(), 8 + adjustment);
     }
 }
 
