@@ -3,9 +3,7 @@
 #include <QFileInfo>
 
 #include "app/edit_form.h"
-#include "app/library_io.h"
-#include "editing/entry_session.h"
-#include "editing/selection.h"
+#include "app/library_commands.h"
 
 namespace {
 
@@ -13,21 +11,6 @@ constexpr int ChangedOnDiskString = 109;
 constexpr int RemovedFromDiskString = 110;
 constexpr int ConfirmString = 105;
 constexpr int WarningString = 106;
-
-// The library as the file holds it now; what was edited here is dropped.
-void readAgain(TEditForm& form) {
-    EditContext& ctx = form.context();
-    Library& library = ctx.state.library;
-    clearLibrary(library);
-    clearWork(ctx);
-    ctx.state.work.workEntityCount = 0;
-    clearSelection(ctx);
-    ctx.ui.invalidateDrawing();
-    library.currentEntry = 0;
-    readLibrary(form, library.libraryFileName);
-    library.libraryModified = false;
-    library.entryModified = false;
-}
 
 }  // namespace
 
@@ -50,6 +33,7 @@ void askAboutLibraryChangedOnDisk(TEditForm& form) {
                                                     ctx.strings.loadText(ConfirmString),
                                                     MessageIcon::Question, MessageButtons::YesNo);
     if (answer == MessageAnswer::Yes) {
-        readAgain(form);
+        // A copy: a read that fails clears the library's file name.
+        replaceLibrary(form, std::string(fileName));
     }
 }

@@ -140,19 +140,24 @@ void LibMenu_Open_Click(TEditForm& form) {
     if (!chosen || chosen->empty()) {
         return;
     }
-    s.library.libraryFileName = *chosen;
+    replaceLibrary(form, *chosen);
+    ctx.ui.setPointerCapture(true);
+}
 
-    clearLibrary(s.library);
+void replaceLibrary(TEditForm& form, const std::string& fileName) {
+    EditContext& ctx = form.context();
+    Library& library = ctx.state.library;
+    library.libraryFileName = fileName;
+    clearLibrary(library);
     emptyWork(ctx);
     clearSelection(ctx);
     ctx.ui.invalidateDrawing();
-    readLibrary(form, s.library.libraryFileName);
-    s.library.libraryModified = false;
-    // An entry number of the library before would point past the entries of this one.
-    if (s.library.entryCount == 0) {
-        s.library.currentEntry = 0;
-    }
-    ctx.ui.setPointerCapture(true);
+    // An entry number of the library before could point past the entries of this one; a read
+    // that gets as far as the first entry makes it current.
+    library.currentEntry = 0;
+    readLibrary(form, fileName);
+    library.libraryModified = false;
+    library.entryModified = false;
 }
 
 void LibMenu_Save_Click(TEditForm& form) {

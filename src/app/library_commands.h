@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class TEditForm;
 
 // The File menu: the library as a whole. Before a library is discarded (New, Open, closing)
@@ -27,6 +29,10 @@ bool saveLibrary(TEditForm& form);
 // Asks for a file in the save dialog and saves there. A cancelled dialog leaves the library
 // without a file name, so the next Save asks for one.
 SaveOutcome saveLibraryAs(TEditForm& form);
+
+// Reads fileName in place of the library in memory, dropping what was edited; Open and reading
+// a library again after another program changed it.
+void replaceLibrary(TEditForm& form, const std::string& fileName);
 
 void Libmenu_New_Click(TEditForm& form);
 void LibMenu_Open_Click(TEditForm& form);

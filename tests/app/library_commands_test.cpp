@@ -191,6 +191,24 @@ TEST_F(LibraryCommandsTest, OpeningALibraryWithoutEntriesLeavesNoCurrentEntry) {
     EXPECT_EQ(library().libraryFileName, empty);
 }
 
+TEST_F(LibraryCommandsTest, OpeningALibraryThatStopsWithAnErrorLeavesNoCurrentEntry) {
+    startWithSurvey();
+    form().widgets().SymbList->setCurrentRow(2);
+    ASSERT_EQ(library().currentEntry, 3);
+    const std::string broken = writeFile("broken.sym",
+                                         "Version 1.0 of file format\r\nS Good\r\n0\r\n0\r\nE\r\n"
+                                         "S Tree\r\n0\r\nx\r\n");
+    ModalScript script;
+    script.chooseFile(broken).answer(B::Ok);
+    trigger(C::LibMenu_Open);
+    EXPECT_EQ(script.messageTexts(),
+              std::vector<std::string>({"Invalid number on line 8 in symbol Tree"}));
+    EXPECT_EQ(library().entryCount, 2);
+    // Entry 3 of the library before is no entry of this one.
+    EXPECT_EQ(library().currentEntry, 0);
+    EXPECT_EQ(form().widgets().SymbList->count(), 2);
+}
+
 TEST_F(LibraryCommandsTest, AnOlderLayoutAlwaysSavesThroughTheDialog) {
     const std::string older =
         writeFile("older.sym",
