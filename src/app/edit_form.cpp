@@ -44,7 +44,14 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
       strings_(strings),
       ui_(*this, commands_, widgets_),
       ctx_{state_, canvas_, ui_, strings_, clipboard},
-      settings_(options_.settings ? options_.settings : createHostSettingsStore()) {
+      settings_(options_.settings ? options_.settings : createHostSettingsStore()),
+      startupChoice_(chooseLibrary(options_.argument, [](const std::string& name) {
+          return QFileInfo(QString::fromStdString(name)).isFile();
+      })) {
+    // A large library takes as long to read as the window takes to build: both at once.
+    if (!startupChoice_.fileName.empty()) {
+        preRead_ = std::make_unique<LibraryPreRead>(startupChoice_.fileName, startupChoice_.kind);
+    }
     setObjectName("TEditForm");
     setWindowIcon(QIcon(QPixmap::fromImage(programImage(ProgramImage::WindowIcon))));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -152,9 +159,7 @@ void TEditForm::Form_Load() {
     setProperty("helpContext", MainWindowHelpContext);
 
     // 11 to 13: the kind of library, from the command line, and what the window shows for it.
-    const StartupChoice choice = chooseLibrary(options_.argument, [](const std::string& name) {
-        return QFileInfo(QString::fromStdString(name)).isFile();
-    });
+    const StartupChoice& choice = startupChoice_;
     s.library.libraryKind = choice.kind;
     s.library.libraryFileName = choice.fileName;
     setWindowIconText(QString::fromStdString(kindTitle(strings_, choice.kind)));
@@ -186,11 +191,19 @@ void TEditForm::Form_Load() {
     setSelectCommandsEnabled(ui_, false);
 
     // 23 to 25: the library, the empty grid, then the file named on the command line.
-    allocateLibrary(s.library);
+    // The file named on the command line comes with storage of its own, read meanwhile.
+    std::optional<LibraryRead> read;
+    if (preRead_) {
+        read = preRead_->take();
+        preRead_.reset();
+        s.library = std::move(read->library);
+    } else {
+        allocateLibrary(s.library);
+    }
     DrawGrid(canvas_);
     ui_.invalidateDrawing();
-    if (!s.library.libraryFileName.empty()) {
-        readLibrary(*this, s.library.libraryFileName);
+    if (read) {
+        showLibraryRead(*this, s.library.libraryFileName, read->result);
         s.library.libraryModified = false;
     }
 }

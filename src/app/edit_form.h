@@ -8,6 +8,7 @@
 
 #include "app/about_form.h"
 #include "app/character_set.h"
+#include "app/command_line.h"
 #include "app/edit_form_layout.h"
 #include "app/form_commands.h"
 #include "app/qt_editor_ui.h"
@@ -17,6 +18,7 @@
 #include "model/settings_store.h"
 #include "platform/file_change_watch.h"
 #include "platform/help_book.h"
+#include "platform/library_pre_read.h"
 #include "platform/qt_canvas.h"
 #include "platform/string_table.h"
 
@@ -108,6 +110,8 @@ class TEditForm : public QMainWindow {
     EditorState state_;
     EditContext ctx_;
     std::shared_ptr<SettingsStore> settings_;
+    StartupChoice startupChoice_;              // from the command line, for the whole run
+    std::unique_ptr<LibraryPreRead> preRead_;  // the library file being read until Form_Load
     FileChangeWatch libraryWatch_;
     TAboutFrm* aboutBox_ = nullptr;
     LibraryFileDialog* OpenDialog1 = nullptr;

@@ -45,15 +45,20 @@ void fillEntryList(QListWidget& list, const Library& library) {
 }  // namespace
 
 void readLibrary(TEditForm& form, const std::string& fileName) {
+    Library& library = form.state().library;
+    library.entryCount = 0;
+    const ReadResult result = readLibraryFile(QString::fromStdString(fileName), library);
+    showLibraryRead(form, fileName, result);
+}
+
+void showLibraryRead(TEditForm& form, const std::string& fileName, const ReadResult& result) {
     EditContext& ctx = form.context();
     Library& library = ctx.state.library;
     QListWidget& list = *form.widgets().SymbList;
     const QSignalBlocker quietList(list);
 
-    library.entryCount = 0;
     list.clear();
     form.libraryWatch().stop();
-    const ReadResult result = readLibraryFile(QString::fromStdString(fileName), library);
     if (result.outcome == ReadOutcome::NotFound || result.outcome == ReadOutcome::InvalidFormat) {
         library.entryCount = 0;
         library.libraryFileName.clear();
