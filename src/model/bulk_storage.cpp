@@ -5,12 +5,11 @@
 #endif
 
 std::unique_ptr<char[], BulkRelease> allocateBulk(std::size_t bytes) {
-    const auto alignment = static_cast<std::size_t>(BulkAlignment);
-    const std::size_t rounded = (bytes + alignment - 1) / alignment * alignment;
-    void* block = ::operator new(rounded == 0 ? alignment : rounded, BulkAlignment);
+    const std::size_t size = bulkSize(bytes);
+    void* block = ::operator new(size, BulkAlignment);
 #if defined(MADV_HUGEPAGE)
     // Only advice: where huge pages are off or exhausted, the block gets ordinary pages.
-    ::madvise(block, rounded, MADV_HUGEPAGE);
+    ::madvise(block, size, MADV_HUGEPAGE);
 #endif
     return std::unique_ptr<char[], BulkRelease>(static_cast<char*>(block));
 }

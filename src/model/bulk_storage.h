@@ -17,7 +17,13 @@ struct BulkRelease {
     void operator()(void* block) const { ::operator delete(block, BulkAlignment); }
 };
 
-// Uninitialised storage of at least `bytes` bytes.
+// The size allocateBulk gives for a request of `bytes`: whole blocks of BulkAlignment.
+constexpr std::size_t bulkSize(std::size_t bytes) {
+    const auto block = static_cast<std::size_t>(BulkAlignment);
+    return bytes == 0 ? block : (bytes + block - 1) / block * block;
+}
+
+// Uninitialised storage of bulkSize(bytes) bytes.
 std::unique_ptr<char[], BulkRelease> allocateBulk(std::size_t bytes);
 
 template <class T>

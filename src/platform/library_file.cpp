@@ -58,7 +58,7 @@ class FileBytes {
         std::unique_ptr<char[], BulkRelease> larger = allocateBulk(capacity);
         std::copy_n(data_.get(), size_, larger.get());
         data_ = std::move(larger);
-        capacity_ = capacity;
+        capacity_ = bulkSize(capacity);
     }
 
     std::unique_ptr<char[], BulkRelease> data_;

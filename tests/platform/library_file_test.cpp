@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
+#include <thread>
 
 #include "model/library_writer.h"
 
@@ -144,6 +145,37 @@ TEST_F(LibraryFileTest, OversizedFilesAreInvalidAndLeaveAnEmptyLibrary) {
     EXPECT_EQ(readLibraryFile(big, library).outcome, ReadOutcome::InvalidFormat);
     EXPECT_EQ(library.entryCount, 0);
     EXPECT_EQ(countEntities(library.entities(1)), 0);
+}
+
+TEST_F(LibraryFileTest, AStreamWithoutAStatedSizeIsReadWholeUpToTheLimit) {
+    // A pipe states no size: the reader grows its storage as the bytes come.
+    const QString fifo = path("stream.sym");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ::signal(SIGPIPE, SIG_IGN);  // the reader stops reading an oversized stream
+    const auto streamed = [&](const QByteArray& bytes) {
+        std::thread writer([&] {
+            QFile out(fifo);
+            if (out.open(QIODevice::WriteOnly)) {
+                out.write(bytes);
+            }
+        });
+        Library read;
+        allocateLibrary(read);
+        const ReadResult result = readLibraryFile(fifo, read);
+        writer.join();
+        return std::pair(result.outcome, read.entryCount);
+    };
+
+    fillAllEntries();
+    const std::string text = writeLibraryText(library);
+    QByteArray large = QByteArray::fromStdString(text);
+    while (large.size() < 5 * 1024 * 1024) {  // beyond the first blocks of storage
+        large += QByteArray::fromStdString(text.substr(text.find("\r\n") + 2));
+    }
+    EXPECT_EQ(streamed(large), std::pair(ReadOutcome::Read, MaxEntries));
+
+    large.resize(MaxLibraryFileSize + 1, ' ');
+    EXPECT_EQ(streamed(large).first, ReadOutcome::InvalidFormat);
 }
 
 TEST_F(LibraryFileTest, ALineOfTenMillionCharactersIsReadOnlyAsFarAsItsStart) {
