@@ -7,22 +7,11 @@
 #include <numbers>
 #include <random>
 
+#include "support/entities.h"
+
 namespace {
 
 constexpr float AngleTolerance = 1e-6f;
-
-Entity arcEntity(DisplayPoint s, DisplayPoint e, RealPoint c, uint8_t flag) {
-    Entity arc;
-    arc.x1 = s.x;
-    arc.y1 = s.y;
-    arc.x2 = e.x;
-    arc.y2 = e.y;
-    arc.isArc = 1;
-    arc.centreX = c.x;
-    arc.centreY = c.y;
-    arc.arcFlag = flag;
-    return arc;
-}
 
 // The counter-clockwise angle from a to b, in 0..2pi.
 double ccwSpan(double a, double b) {

@@ -6,25 +6,9 @@
 #include <limits>
 #include <vector>
 
+#include "support/entities.h"
+
 namespace {
-
-Entity line(DisplayPoint s, DisplayPoint e) {
-    Entity entity;
-    entity.x1 = s.x;
-    entity.y1 = s.y;
-    entity.x2 = e.x;
-    entity.y2 = e.y;
-    return entity;
-}
-
-Entity arc(DisplayPoint s, DisplayPoint e, RealPoint c, uint8_t flag) {
-    Entity entity = line(s, e);
-    entity.isArc = 1;
-    entity.centreX = c.x;
-    entity.centreY = c.y;
-    entity.arcFlag = flag;
-    return entity;
-}
 
 // A symbol with its origin at (155, 155), size radius 60 and clipping radius 100.
 class PickingTest : public ::testing::Test {
@@ -45,16 +29,16 @@ class PickingTest : public ::testing::Test {
 };
 
 TEST_F(PickingTest, SelectionDistanceIsThreeHundredWithNothingSelected) {
-    add(line({20, 20}, {80, 20}));
+    add(lineEntity({20, 20}, {80, 20}));
     EXPECT_EQ(SelectionDistance({50, 22}, scene()), 300);
     select({0, 1});  // a leading 0 ends the selection
     EXPECT_EQ(SelectionDistance({50, 22}, scene()), 300);
 }
 
 TEST_F(PickingTest, SelectionDistanceTakesTheNearestSelectedEntity) {
-    add(line({20, 20}, {80, 20}));
-    add(line({20, 50}, {80, 50}));
-    add(arc({50, 155}, {110, 155}, {80, 155}, 0));
+    add(lineEntity({20, 20}, {80, 20}));
+    add(lineEntity({20, 50}, {80, 50}));
+    add(arcEntity({50, 155}, {110, 155}, {80, 155}, 0));
     select({1, 3});
     EXPECT_FLOAT_EQ(SelectionDistance({50, 45}, scene()), 25);  // line 2 is not selected
     EXPECT_FLOAT_EQ(SelectionDistance({80, 122}, scene()), 3);
@@ -63,7 +47,7 @@ TEST_F(PickingTest, SelectionDistanceTakesTheNearestSelectedEntity) {
 }
 
 TEST_F(PickingTest, SelectedNumbersOutsideTheEntityListAreSkipped) {
-    add(line({20, 20}, {80, 20}));
+    add(lineEntity({20, 20}, {80, 20}));
     select({-4, 2, 251, 100000, 1});
     EXPECT_FLOAT_EQ(SelectionDistance({50, 30}, scene()), 10);
     // The first selected number is not an entity: the grips of nothing can be hit.
@@ -73,7 +57,7 @@ TEST_F(PickingTest, SelectedNumbersOutsideTheEntityListAreSkipped) {
 }
 
 TEST_F(PickingTest, EntityCountBeyondTheArrayIsCut) {
-    entities.back() = line({20, 20}, {80, 20});
+    entities.back() = lineEntity({20, 20}, {80, 20});
     count = 100000;
     EXPECT_EQ(NearestPick({50, 21}, true, scene()).index, MaxEntities);
     count = -5;
@@ -81,9 +65,9 @@ TEST_F(PickingTest, EntityCountBeyondTheArrayIsCut) {
 }
 
 TEST_F(PickingTest, NearestEntityWithTheLowerNumberOnTies) {
-    add(line({20, 20}, {80, 20}));
-    add(line({20, 40}, {80, 40}));
-    add(line({20, 30}, {80, 30}));
+    add(lineEntity({20, 20}, {80, 20}));
+    add(lineEntity({20, 40}, {80, 40}));
+    add(lineEntity({20, 30}, {80, 30}));
     const Pick tie = NearestPick({50, 35}, false, scene());
     EXPECT_EQ(tie.index, 2);
     EXPECT_FLOAT_EQ(tie.distance, 5);
@@ -97,14 +81,14 @@ TEST_F(PickingTest, NothingNearerThanSixHundred) {
 }
 
 TEST_F(PickingTest, OriginWithinThreePixelsWinsWithoutLookingAtEntities) {
-    add(line({150, 158}, {160, 158}));
+    add(lineEntity({150, 158}, {160, 158}));
     const Pick origin = NearestPick({155, 156}, false, scene());  // line 2 away, origin 1
     EXPECT_EQ(origin.index, PickOrigin);
     EXPECT_FLOAT_EQ(origin.distance, 1);
     // Even a line right under the pointer loses to an origin 2 pixels away.
     EXPECT_EQ(NearestPick({155, 157}, false, scene()).index, PickOrigin);
     // Three or more pixels from the origin the entities are looked at.
-    add(line({140, 152}, {170, 152}));
+    add(lineEntity({140, 152}, {170, 152}));
     EXPECT_EQ(NearestPick({155, 152}, false, scene()).index, 2);
     // Entities only: the origin is not a candidate.
     EXPECT_EQ(NearestPick({155, 156}, true, scene()).index, 1);
@@ -137,7 +121,7 @@ TEST_F(PickingTest, SizeCircleHitNeedsItShownWithTheOriginGrip) {
 }
 
 TEST_F(PickingTest, GripSquareReachesFourPixelsEachWay) {
-    add(line({50, 50}, {100, 50}));
+    add(lineEntity({50, 50}, {100, 50}));
     select({1});
     grips.endGripsShown = true;
     grips.startPos = {50, 50};
@@ -153,7 +137,7 @@ TEST_F(PickingTest, GripSquareReachesFourPixelsEachWay) {
 }
 
 TEST_F(PickingTest, GripsAtTheEndsOfTheIntegerRangeDoNotOverflow) {
-    add(line({50, 50}, {100, 50}));
+    add(lineEntity({50, 50}, {100, 50}));
     select({1});
     grips.endGripsShown = true;
     grips.startPos = {std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max()};
@@ -162,7 +146,7 @@ TEST_F(PickingTest, GripsAtTheEndsOfTheIntegerRangeDoNotOverflow) {
 }
 
 TEST_F(PickingTest, GripsNeedASelectionAndShownEndGrips) {
-    add(line({50, 50}, {100, 50}));
+    add(lineEntity({50, 50}, {100, 50}));
     grips.startPos = {50, 50};
     grips.endGripsShown = true;
     EXPECT_EQ(HitGrip({50, 50}, false, scene()), GripKind::None);
@@ -172,7 +156,7 @@ TEST_F(PickingTest, GripsNeedASelectionAndShownEndGrips) {
 }
 
 TEST_F(PickingTest, OriginGripComesFirstUnlessEntitiesOnly) {
-    add(line({155, 155}, {200, 155}));
+    add(lineEntity({155, 155}, {200, 155}));
     select({1});
     grips.endGripsShown = true;
     grips.startPos = {155, 155};
@@ -187,7 +171,7 @@ TEST_F(PickingTest, OriginGripComesFirstUnlessEntitiesOnly) {
 
 TEST_F(PickingTest, MiddleGripOfAnArcWinsOverAnOverlappingEndGrip) {
     // A short arc whose middle grip sits within reach of its end grip.
-    add(arc({100, 60}, {106, 61}, {103, 100}, 0));
+    add(arcEntity({100, 60}, {106, 61}, {103, 100}, 0));
     select({1});
     grips.endGripsShown = true;
     grips.middleShown = true;

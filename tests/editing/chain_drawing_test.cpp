@@ -12,7 +12,7 @@ class ChainDrawingTest : public PointerFixture {
     // Fills the working copy with short lines, as if they had been drawn before.
     void fillWithLines(int count) {
         for (int i = 0; i < count; ++i) {
-            state.work.workEntities[i] = line(20, 20 + i, 40, 20 + i);
+            state.work.workEntities[i] = lineEntity(20, 20 + i, 40, 20 + i);
         }
         state.work.workEntityCount = count;
     }
@@ -43,8 +43,8 @@ TEST_F(ChainDrawingTest, LinesFormAChainFromTheSnappedClicks) {
     click(81, 21);
     click(79, 112);
     ASSERT_EQ(state.work.workEntityCount, 2);
-    EXPECT_EQ(workEntity(1), line(20, 20, 80, 20));
-    EXPECT_EQ(workEntity(2), line(80, 20, 80, 110));
+    EXPECT_EQ(workEntity(1), lineEntity(20, 20, 80, 20));
+    EXPECT_EQ(workEntity(2), lineEntity(80, 20, 80, 110));
     EXPECT_EQ(state.lastPoint, (DisplayPoint{80, 110}));
     EXPECT_EQ(undoSteps(), 2);
     EXPECT_EQ(state.undoHistory[0].kind, UndoKind::Added);
@@ -74,7 +74,7 @@ TEST_F(ChainDrawingTest, TwoClicksOnTheSameSnappedPointMakeNothingAndKeepTheChai
     EXPECT_EQ(state.lastPoint, (DisplayPoint{20, 20}));
     click(50, 20);
     ASSERT_EQ(state.work.workEntityCount, 1);
-    EXPECT_EQ(workEntity(1), line(20, 20, 50, 20));
+    EXPECT_EQ(workEntity(1), lineEntity(20, 20, 50, 20));
 }
 
 TEST_F(ChainDrawingTest, TheRightButtonStartsANewChainWithoutDrawing) {
@@ -84,12 +84,12 @@ TEST_F(ChainDrawingTest, TheRightButtonStartsANewChainWithoutDrawing) {
     EXPECT_EQ(ui.statusText(0), "#27");  // the prompt is left as it was
     click(125, 65);
     ASSERT_EQ(state.work.workEntityCount, 1);
-    EXPECT_EQ(workEntity(1), line(65, 65, 125, 65));
+    EXPECT_EQ(workEntity(1), lineEntity(65, 65, 125, 65));
 
     click(200, 200, MouseButton::Right);
     click(230, 200);
     ASSERT_EQ(state.work.workEntityCount, 2);
-    EXPECT_EQ(workEntity(2), line(200, 200, 230, 200));
+    EXPECT_EQ(workEntity(2), lineEntity(200, 200, 230, 200));
 }
 
 TEST_F(ChainDrawingTest, ARightReleaseOffTheAreaLeavesNoChainStartThere) {
@@ -103,7 +103,7 @@ TEST_F(ChainDrawingTest, ARightReleaseOffTheAreaLeavesNoChainStartThere) {
     click(80, 80);
     click(110, 80);
     ASSERT_EQ(state.work.workEntityCount, 1);
-    EXPECT_EQ(workEntity(1), line(80, 80, 110, 80));
+    EXPECT_EQ(workEntity(1), lineEntity(80, 80, 110, 80));
 }
 
 TEST_F(ChainDrawingTest, ArcPromptsFollowTheClicksAndTheArcContinuesTheChain) {
@@ -183,7 +183,7 @@ TEST_F(ChainDrawingTest, SwitchingBetweenLineAndArcKeepsTheChain) {
     EXPECT_EQ(ui.statusText(0), "#25");
     click(140, 200);
     ASSERT_EQ(state.work.workEntityCount, 3);
-    EXPECT_EQ(workEntity(3), line(140, 155, 140, 200));
+    EXPECT_EQ(workEntity(3), lineEntity(140, 155, 140, 200));
 }
 
 TEST_F(ChainDrawingTest, ChoosingTheSameToolAgainStartsANewChain) {
@@ -213,7 +213,7 @@ TEST_F(ChainDrawingTest, TheDrawMenuGivesTheKeyboardAPointerAndChoosesTheTool) {
 }
 
 TEST_F(ChainDrawingTest, ChoosingADrawingToolDropsTheSelection) {
-    setWork({line(20, 20, 80, 20), line(20, 80, 80, 80)});
+    setWork({lineEntity(20, 20, 80, 20), lineEntity(20, 80, 80, 80)});
     state.selection[0] = 2;
     tbLineBtn_Click(ctx);
     EXPECT_EQ(state.selection[0], 0);

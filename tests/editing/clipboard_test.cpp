@@ -32,7 +32,7 @@ class ClipboardTest : public EditorFixture {
     void fillWork(int count) {
         setWork({});
         for (int i = 0; i < count; ++i) {
-            state.work.workEntities[i] = line(5 + i, 10, 5 + i, 300, 1 + i % 16);
+            state.work.workEntities[i] = lineEntity(5 + i, 10, 5 + i, 300, 1 + i % 16);
         }
         state.work.workEntityCount = count;
     }
@@ -56,7 +56,7 @@ class ClipboardTest : public EditorFixture {
 };
 
 TEST_F(ClipboardTest, CopyWritesTheSelectionInSelectionOrderAndClearsIt) {
-    setWork({line(20, 20, 200, 20, 3), arc(155, 80, 155, 230, 155, 155, 1, 1)});
+    setWork({lineEntity(20, 20, 200, 20, 3), arcEntity(155, 80, 155, 230, 155, 155, 1, 1)});
     select({2, 1});
     EditMenu_Copy_Click(ctx);
     EXPECT_EQ(clipboard.content, Marker + "155,80,155,230,1,1,155.0000,155.0000,1\r\n" +
@@ -70,7 +70,7 @@ TEST_F(ClipboardTest, CopyWritesTheSelectionInSelectionOrderAndClearsIt) {
 }
 
 TEST_F(ClipboardTest, CopyWritesStoredColoursWhileTheEntryShowsBlack) {
-    setWork({line(20, 20, 200, 20, 7)}, false);
+    setWork({lineEntity(20, 20, 200, 20, 7)}, false);
     select({1});
     EditMenu_Copy_Click(ctx);
     EXPECT_EQ(clipboard.content, Marker + "20,20,200,20,7,0,0.0000,0.0000,0\r\n");
@@ -92,7 +92,7 @@ TEST_F(ClipboardTest, PasteEnablingFollowsTheMarker) {
 }
 
 TEST_F(ClipboardTest, OtherTextPastesNothingButTheCommandStillMarksTheEntry) {
-    setWork({line(20, 20, 200, 20)});
+    setWork({lineEntity(20, 20, 200, 20)});
     select({1});
     state.pointerState = PointerState::LinePoints;
     clipboard.content = "glyed data\r\n30,30,60,60,1,0,\r\n";
@@ -105,12 +105,12 @@ TEST_F(ClipboardTest, OtherTextPastesNothingButTheCommandStillMarksTheEntry) {
 }
 
 TEST_F(ClipboardTest, PasteAppendsInTextOrderUnselectedAndDrawsEach) {
-    setWork({line(20, 20, 200, 20)});
+    setWork({lineEntity(20, 20, 200, 20)});
     clipboard.content = Marker + "30,30,60,60,5,0,\r\n155,80,155,230,2,1,155.0,155.0,1\r\n";
     EditMenu_Paste_Click(ctx);
     ASSERT_EQ(state.work.workEntityCount, 3);
-    EXPECT_EQ(workEntity(2), line(30, 30, 60, 60, 5));
-    EXPECT_EQ(workEntity(3), arc(155, 80, 155, 230, 155, 155, 1, 2));
+    EXPECT_EQ(workEntity(2), lineEntity(30, 30, 60, 60, 5));
+    EXPECT_EQ(workEntity(3), arcEntity(155, 80, 155, 230, 155, 155, 1, 2));
     EXPECT_EQ(undoKinds(), (std::vector{UndoKind::Added, UndoKind::Added}));
     EXPECT_EQ(selectedCount(state.selection), 0);
     EXPECT_TRUE(pasteReadEverything());
@@ -126,14 +126,15 @@ TEST_F(ClipboardTest, PastedColourBecomesOneWhenTheEntryDoesNotUseColours) {
 }
 
 TEST_F(ClipboardTest, PasteReplacesTheSelectionAndUndoTakesThePastedOnesAwayFirst) {
-    const Entity a = line(20, 20, 50, 20), b = line(50, 20, 80, 20), c = line(80, 20, 110, 20);
+    const Entity a = lineEntity(20, 20, 50, 20), b = lineEntity(50, 20, 80, 20),
+                 c = lineEntity(80, 20, 110, 20);
     setWork({a, b, c});
     select({1, 3});
     clipboard.content = Marker + "30,30,60,60,1,0,\r\n60,60,90,90,1,0,\r\n";
     EditMenu_Paste_Click(ctx);
     ASSERT_EQ(state.work.workEntityCount, 3);
     EXPECT_EQ(workEntity(1), b);
-    EXPECT_EQ(workEntity(3), line(60, 60, 90, 90));
+    EXPECT_EQ(workEntity(3), lineEntity(60, 60, 90, 90));
     EXPECT_EQ(undoKinds(), (std::vector{UndoKind::Deleted, UndoKind::Deleted, UndoKind::Added,
                                         UndoKind::Added}));
     EXPECT_EQ(selectedCount(state.selection), 0);
@@ -150,7 +151,7 @@ TEST_F(ClipboardTest, PasteReplacesTheSelectionAndUndoTakesThePastedOnesAwayFirs
 }
 
 TEST_F(ClipboardTest, PasteRemovesTheSelectionEvenWhenTheTextYieldsNothing) {
-    setWork({line(20, 20, 50, 20), line(50, 20, 80, 20)});
+    setWork({lineEntity(20, 20, 50, 20), lineEntity(50, 20, 80, 20)});
     select({2});
     clipboard.content = Marker + "not an entity\r\n";
     pasteFromClipboard(ctx);
@@ -163,7 +164,7 @@ TEST_F(ClipboardTest, PasteIntoAnEntryOneShortOfFullAddsOneAndWarnsOnce) {
     clipboard.content = Marker + lines(3);
     pasteFromClipboard(ctx);
     EXPECT_EQ(state.work.workEntityCount, 250);
-    EXPECT_EQ(workEntity(250), line(20, 20, 200, 20, 3));
+    EXPECT_EQ(workEntity(250), lineEntity(20, 20, 200, 20, 3));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Maximum vector limit reached(250)");
     EXPECT_EQ(ui.messages[0].caption, "Warning");
@@ -185,8 +186,8 @@ TEST_F(ClipboardTest, AFullEntryCopiedAndPastedArrivesWhole) {
     setWork({});
     for (int i = 0; i < MaxEntities; ++i) {
         Entity& e = state.work.workEntities[i];
-        e = i % 2 == 0 ? line(5 + i, 305 - i, 305, 5, 1 + i % 16)
-                       : arc(5 + i, 150, 305 - i, 160, 155.125f, -999.5f + i, i % 3 == 0, 16);
+        e = i % 2 == 0 ? lineEntity(5 + i, 305 - i, 305, 5, 1 + i % 16)
+                       : arcEntity(5 + i, 150, 305 - i, 160, 155.125f, -999.5f + i, i % 3 == 0, 16);
     }
     state.work.workEntityCount = MaxEntities;
     const EntityArray original = state.work.workEntities;
@@ -207,12 +208,12 @@ TEST_F(ClipboardTest, AFullEntryCopiedAndPastedArrivesWhole) {
 TEST_F(ClipboardTest, LinesOffTheAreaOrWithAZeroStartEndThePasteAndKeepWhatCameBefore) {
     for (const char* bad : {"0,20,200,20,1,0,\r\n", "20,0,200,20,1,0,\r\n", "20,20,400,20,1,0,\r\n",
                             "-5,20,200,20,1,0,\r\n"}) {
-        setWork({line(20, 20, 200, 20)});
+        setWork({lineEntity(20, 20, 200, 20)});
         ui.enabled.clear();
         clipboard.content = Marker + "30,30,60,60,1,0,\r\n" + bad + "40,40,70,70,1,0,\r\n";
         pasteFromClipboard(ctx);
         EXPECT_EQ(state.work.workEntityCount, 2) << bad;
-        EXPECT_EQ(workEntity(2), line(30, 30, 60, 60)) << bad;
+        EXPECT_EQ(workEntity(2), lineEntity(30, 30, 60, 60)) << bad;
         EXPECT_FALSE(workEntity(3).inUse()) << bad;
         EXPECT_FALSE(pasteReadEverything()) << bad;
     }
@@ -232,7 +233,8 @@ TEST_F(ClipboardTest, HugeTextStopsAtTheLimit) {
 }
 
 TEST_F(ClipboardTest, CutMovesTheSelectionToTheClipboardAndUndoBringsBackTheLowestFirst) {
-    const Entity a = line(20, 20, 50, 20), b = line(50, 20, 80, 20), c = line(80, 20, 110, 20);
+    const Entity a = lineEntity(20, 20, 50, 20), b = lineEntity(50, 20, 80, 20),
+                 c = lineEntity(80, 20, 110, 20);
     setWork({a, b, c});
     select({3, 1});
     EditMenu_Cut_Click(ctx);
@@ -254,7 +256,7 @@ TEST_F(ClipboardTest, CutMovesTheSelectionToTheClipboardAndUndoBringsBackTheLowe
 }
 
 TEST_F(ClipboardTest, CutAndDeleteWithNothingSelectedWarnAndChangeNothing) {
-    setWork({line(20, 20, 50, 20)});
+    setWork({lineEntity(20, 20, 50, 20)});
     clipboard.content = "kept";
     EditMenu_Cut_Click(ctx);
     EditMenu_Delete_Click(ctx);
@@ -271,7 +273,8 @@ TEST_F(ClipboardTest, CutAndDeleteWithNothingSelectedWarnAndChangeNothing) {
 }
 
 TEST_F(ClipboardTest, DeleteRemovesTheSelectionAndEachUndoRestoresOne) {
-    const Entity a = line(20, 20, 50, 20), b = line(50, 20, 80, 20), c = line(80, 20, 110, 20);
+    const Entity a = lineEntity(20, 20, 50, 20), b = lineEntity(50, 20, 80, 20),
+                 c = lineEntity(80, 20, 110, 20);
     setWork({a, b, c});
     select({2, 3, 1});
     EditMenu_Delete_Click(ctx);

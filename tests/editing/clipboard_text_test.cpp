@@ -6,26 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "support/entities.h"
+
 namespace {
-
-Entity lineEntity(int x1, int y1, int x2, int y2, int colour) {
-    Entity e;
-    e.x1 = x1;
-    e.y1 = y1;
-    e.x2 = x2;
-    e.y2 = y2;
-    e.colour = colour;
-    return e;
-}
-
-Entity arcEntity(int x1, int y1, int x2, int y2, int colour, float cx, float cy, uint8_t flag) {
-    Entity e = lineEntity(x1, y1, x2, y2, colour);
-    e.isArc = 1;
-    e.centreX = cx;
-    e.centreY = cy;
-    e.arcFlag = flag;
-    return e;
-}
 
 std::string lineOf(const Entity& e) {
     std::string out;
@@ -59,7 +42,7 @@ std::string withMarker(const std::string& lines) {
 
 TEST(ClipboardTextFormat, LineAndArcAreWrittenByteForByte) {
     EXPECT_EQ(lineOf(lineEntity(20, 20, 200, 20, 3)), "20,20,200,20,3,0,0.0000,0.0000,0\r\n");
-    EXPECT_EQ(lineOf(arcEntity(155, 80, 155, 230, 1, 155, 155, 1)),
+    EXPECT_EQ(lineOf(arcEntity(155, 80, 155, 230, 155, 155, 1, 1)),
               "155,80,155,230,1,1,155.0000,155.0000,1\r\n");
 }
 
@@ -72,9 +55,9 @@ TEST(ClipboardTextFormat, LineKeepsWhatItsSlotHoldsInTheArcFields) {
 }
 
 TEST(ClipboardTextFormat, CentresHaveFourDecimalsAndNoNegativeZero) {
-    EXPECT_EQ(lineOf(arcEntity(5, 5, 10, 10, 2, 1.23456f, 0.1f, 0)),
+    EXPECT_EQ(lineOf(arcEntity(5, 5, 10, 10, 1.23456f, 0.1f, 0, 2)),
               "5,5,10,10,2,1,1.2346,0.1000,0\r\n");
-    EXPECT_EQ(lineOf(arcEntity(5, 5, 10, 10, 2, -0.00001f, -0.0f, 0)),
+    EXPECT_EQ(lineOf(arcEntity(5, 5, 10, 10, -0.00001f, -0.0f, 0, 2)),
               "5,5,10,10,2,1,0.0000,0.0000,0\r\n");
 }
 
@@ -86,7 +69,7 @@ TEST(ClipboardTextFormat, IgnoresTheGlobalLocale) {
         std::string do_grouping() const override { return "\3"; }
     };
     const std::locale previous = std::locale::global(std::locale(std::locale(), new CommaPoint));
-    const std::string text = lineOf(arcEntity(1000, 20, 200, 20, 3, 1234.5f, 7, 1));
+    const std::string text = lineOf(arcEntity(1000, 20, 200, 20, 1234.5f, 7, 1, 3));
     std::locale::global(previous);
     EXPECT_EQ(text, "1000,20,200,20,3,1,1234.5000,7.0000,1\r\n");
 }
@@ -166,7 +149,7 @@ TEST(ClipboardNumbers, RealsThatAreNotFiniteSinglesAreRefused) {
 
 TEST(ClipboardTextReader, ReadsBackWhatWasWritten) {
     const Entity line = lineEntity(20, 20, 200, 20, 3);
-    const Entity arc = arcEntity(155, 80, 155, 230, 1, 155, 155, 1);
+    const Entity arc = arcEntity(155, 80, 155, 230, 155, 155, 1, 1);
     const ReadResult read = readAll(withMarker(lineOf(line) + lineOf(arc)));
     EXPECT_FALSE(read.stoppedEarly);
     ASSERT_EQ(read.entities.size(), 2u);

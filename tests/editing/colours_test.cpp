@@ -13,7 +13,7 @@ constexpr Rgb Lime{0, 255, 0};
 class ColoursTest : public EditorFixture {};
 
 TEST_F(ColoursTest, WithColoursOffABoxClickOnlyBeeps) {
-    setWork({line(20, 20, 50, 20, 3)}, false);
+    setWork({lineEntity(20, 20, 50, 20, 3)}, false);
     addToSelection(state.selection, 1);
     state.currentColour = 3;
     ColourBox_Click(ctx, 7);
@@ -27,7 +27,7 @@ TEST_F(ColoursTest, WithColoursOffABoxClickOnlyBeeps) {
 }
 
 TEST_F(ColoursTest, WithNothingSelectedOnlyTheCurrentColourChanges) {
-    setWork({line(20, 20, 50, 20, 3)});
+    setWork({lineEntity(20, 20, 50, 20, 3)});
     ColourBox_Click(ctx, 2);
     EXPECT_EQ(state.currentColour, 2);
     EXPECT_EQ(ui.samplePen, Lime);
@@ -39,7 +39,8 @@ TEST_F(ColoursTest, WithNothingSelectedOnlyTheCurrentColourChanges) {
 }
 
 TEST_F(ColoursTest, RecolouringThreeRecordsThreeStepsUndoneOneAtATime) {
-    setWork({line(20, 20, 50, 20, 3), line(50, 20, 50, 50, 4), line(50, 50, 80, 50, 5)});
+    setWork({lineEntity(20, 20, 50, 20, 3), lineEntity(50, 20, 50, 50, 4),
+             lineEntity(50, 50, 80, 50, 5)});
     for (int32_t e : {2, 3, 1}) {
         addToSelection(state.selection, e);
     }
@@ -62,7 +63,7 @@ TEST_F(ColoursTest, RecolouringThreeRecordsThreeStepsUndoneOneAtATime) {
 }
 
 TEST_F(ColoursTest, ASingleRecolouredEntityKeepsItsGripsOnScreen) {
-    setWork({line(20, 20, 50, 20, 3)});
+    setWork({lineEntity(20, 20, 50, 20, 3)});
     addToSelection(state.selection, 1);
     DrawSelectedEntity(ctx, 1);
     ASSERT_TRUE(state.grips.endGripsShown);
@@ -78,7 +79,7 @@ TEST_F(ColoursTest, ASingleRecolouredEntityKeepsItsGripsOnScreen) {
 }
 
 TEST_F(ColoursTest, DifferentColoursInTheSelectionShowASilverSample) {
-    setWork({line(20, 20, 50, 20, 3), arc(50, 155, 110, 155, 80, 155, 1, 5)});
+    setWork({lineEntity(20, 20, 50, 20, 3), arcEntity(50, 155, 110, 155, 80, 155, 1, 5)});
     addToSelection(state.selection, 1);
     UpdateColourSample(ctx);
     EXPECT_EQ(ui.samplePen, Red);
@@ -94,7 +95,7 @@ TEST_F(ColoursTest, DifferentColoursInTheSelectionShowASilverSample) {
 }
 
 TEST_F(ColoursTest, TheSampleFromTheSelectionIsSilverWhileColoursAreOff) {
-    setWork({line(20, 20, 50, 20, 1)}, false);
+    setWork({lineEntity(20, 20, 50, 20, 1)}, false);
     addToSelection(state.selection, 1);
     UpdateColourSample(ctx);
     EXPECT_EQ(ui.samplePen, Silver);
@@ -102,7 +103,7 @@ TEST_F(ColoursTest, TheSampleFromTheSelectionIsSilverWhileColoursAreOff) {
 }
 
 TEST_F(ColoursTest, AnEmptySelectionLeavesTheSampleAlone) {
-    setWork({line(20, 20, 50, 20, 3)});
+    setWork({lineEntity(20, 20, 50, 20, 3)});
     UpdateColourSample(ctx);
     EXPECT_FALSE(ui.samplePen.has_value());
 }
@@ -123,7 +124,7 @@ TEST_F(ColoursTest, TheBoxesAndTheSampleFollowTheEntrysColourSetting) {
 }
 
 TEST_F(ColoursTest, BoxNumbersOutsideTheSixteenAreIgnored) {
-    setWork({line(20, 20, 50, 20, 3)});
+    setWork({lineEntity(20, 20, 50, 20, 3)});
     addToSelection(state.selection, 1);
     ColourBox_Click(ctx, 0);
     ColourBox_Click(ctx, 17);

@@ -8,13 +8,13 @@ namespace {
 class EntrySessionTest : public EditorFixture {
   protected:
     void SetUp() override {
-        addEntry("Tree", {line(20, 20, 50, 20, 3), line(50, 20, 50, 50, 5)});
-        addEntry("Caf\xe9", {line(100, 100, 200, 100)}, false);
+        addEntry("Tree", {lineEntity(20, 20, 50, 20, 3), lineEntity(50, 20, 50, 50, 5)});
+        addEntry("Caf\xe9", {lineEntity(100, 100, 200, 100)}, false);
     }
 };
 
 TEST_F(EntrySessionTest, LoadEntryCopiesTheEntryAndResetsTheWorkingState) {
-    setWork({line(5, 5, 305, 305)});
+    setWork({lineEntity(5, 5, 305, 305)});
     ++state.work.workEntityCount;
     setEntity(ctx, 2, {20, 20}, {30, 30}, 0, {}, 1, 0);
     state.library.entryModified = true;
@@ -23,7 +23,7 @@ TEST_F(EntrySessionTest, LoadEntryCopiesTheEntryAndResetsTheWorkingState) {
     loadEntry(ctx, 1);
     EXPECT_EQ(state.library.currentEntry, 1);
     EXPECT_EQ(state.work.workEntityCount, 2);
-    EXPECT_EQ(workEntity(1), line(20, 20, 50, 20, 3));
+    EXPECT_EQ(workEntity(1), lineEntity(20, 20, 50, 20, 3));
     EXPECT_FALSE(workEntity(3).inUse());
     EXPECT_EQ(state.work.workEntry.name.view(), "Tree");
     EXPECT_EQ(state.undoCount, 0);
@@ -94,7 +94,7 @@ TEST_F(EntrySessionTest, StoreEntryWritesTheLeadingEntitiesAndFreesTheRest) {
     deleteEntity(ctx, 1, true);
     storeEntry(ctx, 1);
     EXPECT_EQ(countEntities(state.library.entities(1)), 1);
-    EXPECT_EQ(state.library.entities(1)[0], line(50, 20, 50, 50, 5));
+    EXPECT_EQ(state.library.entities(1)[0], lineEntity(50, 20, 50, 50, 5));
     EXPECT_FALSE(state.library.entities(1)[1].inUse());
 }
 
@@ -121,7 +121,7 @@ TEST_F(EntrySessionTest, LeavingStoresTheCurrentEntryOnlyWhenItChanged) {
 }
 
 TEST_F(EntrySessionTest, ClearWorkEmptiesTheSlotsButKeepsTheirColours) {
-    setWork({line(20, 20, 50, 20, 6), arc(50, 155, 110, 155, 80, 155, 1, 9)});
+    setWork({lineEntity(20, 20, 50, 20, 6), arcEntity(50, 155, 110, 155, 80, 155, 1, 9)});
     ++state.work.workEntityCount;
     setEntity(ctx, 3, {20, 20}, {30, 30}, 0, {}, 1, 0);
     clearWork(ctx);

@@ -92,7 +92,7 @@ TEST_F(KeyboardTest, SpaceAndThreeRightsDrawOneLineThreeCellsLong) {
     EXPECT_EQ(state.rubber.lastRubberPos, (DisplayPoint{140, 95}));
     Editor_KeyDown(ctx, DrawingKey::Space);
     ASSERT_EQ(state.work.workEntityCount, 1);
-    EXPECT_EQ(workEntity(1), line(95, 95, 140, 95));
+    EXPECT_EQ(workEntity(1), lineEntity(95, 95, 140, 95));
     EXPECT_EQ(state.lastPoint, (DisplayPoint{140, 95}));
 }
 

@@ -19,18 +19,18 @@ class MovePreviewTest : public EditorFixture {
 };
 
 TEST_F(MovePreviewTest, AMovePastTheLeftBorderStopsTheSelectionAtFive) {
-    setWork({line(10, 50, 40, 50), line(40, 50, 70, 80)});
+    setWork({lineEntity(10, 50, 40, 50), lineEntity(40, 50, 70, 80)});
     addToSelection(state.selection, 1);
     addToSelection(state.selection, 2);
     EXPECT_EQ(displacementFor(2, -20, 0), (DisplayPoint{-5, 0}));
 
     CommitMove(ctx, {40 - 20, 50}, 2, {}, true);
-    EXPECT_EQ(workEntity(1), line(5, 50, 35, 50));
-    EXPECT_EQ(workEntity(2), line(35, 50, 65, 80));
+    EXPECT_EQ(workEntity(1), lineEntity(5, 50, 35, 50));
+    EXPECT_EQ(workEntity(2), lineEntity(35, 50, 65, 80));
 }
 
 TEST_F(MovePreviewTest, TheFarBorderWinsAndTheOriginCountsWhenSelected) {
-    setWork({line(290, 290, 300, 300)});
+    setWork({lineEntity(290, 290, 300, 300)});
     addToSelection(state.selection, 1);
     EXPECT_EQ(displacementFor(1, 20, 20), (DisplayPoint{5, 5}));
     EXPECT_EQ(displacementFor(1, -300, -300), (DisplayPoint{-285, -285}));
@@ -40,7 +40,7 @@ TEST_F(MovePreviewTest, TheFarBorderWinsAndTheOriginCountsWhenSelected) {
 }
 
 TEST_F(MovePreviewTest, AnArcKeepsItsCentreRelativeToItsStart) {
-    setWork({arc(50, 155, 110, 155, 80.25f, 155, 0, 3)});
+    setWork({arcEntity(50, 155, 110, 155, 80.25f, 155, 0, 3)});
     const Entity moved = DisplacedEntity(workEntity(1), {7, -3});
     EXPECT_EQ(moved.x1, 57);
     EXPECT_EQ(moved.y2, 152);
@@ -50,7 +50,7 @@ TEST_F(MovePreviewTest, AnArcKeepsItsCentreRelativeToItsStart) {
 }
 
 TEST_F(MovePreviewTest, WithNothingSelectedTheGrabbedEntityIsSelectedFirst) {
-    setWork({line(20, 20, 50, 20), line(50, 20, 80, 20)});
+    setWork({lineEntity(20, 20, 50, 20), lineEntity(50, 20, 80, 20)});
     DrawMovePreview(ctx, {30, 30}, 2, {});
     EXPECT_EQ(selectedCount(state.selection), 1);
     EXPECT_EQ(selectedItem(state.selection, 1), 2);
@@ -62,7 +62,7 @@ TEST_F(MovePreviewTest, WithNothingSelectedTheGrabbedEntityIsSelectedFirst) {
 }
 
 TEST_F(MovePreviewTest, TheGhostOfASelectedOriginIsAnXorMarker) {
-    setWork({line(20, 20, 50, 20)});
+    setWork({lineEntity(20, 20, 50, 20)});
     addToSelection(state.selection, 1);
     state.grips.originSelected = true;
     DrawMovePreview(ctx, {30, 20}, 1, {});
@@ -74,7 +74,7 @@ TEST_F(MovePreviewTest, TheGhostOfASelectedOriginIsAnXorMarker) {
 }
 
 TEST_F(MovePreviewTest, ACommitInPlaceRecordsNothingButMarksTheEntryChanged) {
-    setWork({line(20, 20, 50, 20), line(50, 20, 80, 20)});
+    setWork({lineEntity(20, 20, 50, 20), lineEntity(50, 20, 80, 20)});
     addToSelection(state.selection, 2);
     CommitMove(ctx, {50, 20}, 2, {}, false);
     EXPECT_EQ(state.undoCount, 0);
@@ -84,7 +84,7 @@ TEST_F(MovePreviewTest, ACommitInPlaceRecordsNothingButMarksTheEntryChanged) {
 }
 
 TEST_F(MovePreviewTest, ACommitRecordsOneChangedStepPerSelectedEntityInOrder) {
-    setWork({line(20, 20, 50, 20), line(50, 20, 80, 20), line(80, 20, 80, 50)});
+    setWork({lineEntity(20, 20, 50, 20), lineEntity(50, 20, 80, 20), lineEntity(80, 20, 80, 50)});
     addToSelection(state.selection, 3);
     addToSelection(state.selection, 1);
     state.grips.originSelected = true;
@@ -93,15 +93,15 @@ TEST_F(MovePreviewTest, ACommitRecordsOneChangedStepPerSelectedEntityInOrder) {
     EXPECT_EQ(state.undoHistory[0].kind, UndoKind::Changed);
     EXPECT_EQ(state.undoHistory[0].index, 3);
     EXPECT_EQ(state.undoHistory[1].index, 1);
-    EXPECT_EQ(workEntity(1), line(30, 30, 60, 30));
-    EXPECT_EQ(workEntity(3), line(90, 30, 90, 60));
-    EXPECT_EQ(workEntity(2), line(50, 20, 80, 20));
+    EXPECT_EQ(workEntity(1), lineEntity(30, 30, 60, 30));
+    EXPECT_EQ(workEntity(3), lineEntity(90, 30, 90, 60));
+    EXPECT_EQ(workEntity(2), lineEntity(50, 20, 80, 20));
     EXPECT_EQ(state.work.workEntry.originX, 165);
     EXPECT_EQ(state.work.workEntry.originY, 165);
 }
 
 TEST_F(MovePreviewTest, EraseSelectionKeepsAShownOriginGrip) {
-    setWork({line(20, 20, 50, 20), line(50, 20, 80, 20)});
+    setWork({lineEntity(20, 20, 50, 20), lineEntity(50, 20, 80, 20)});
     addToSelection(state.selection, 1);
     ToggleGrip(canvas, state.grips, {155, 155}, GripKind::Origin);
     ToggleGrip(canvas, state.grips, {20, 20}, GripKind::Start);

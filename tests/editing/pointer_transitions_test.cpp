@@ -14,7 +14,7 @@ constexpr PointerState AllStates[] = {
 class ToolCommandTest : public PointerFixture, public ::testing::WithParamInterface<PointerState> {
   protected:
     ToolCommandTest() {
-        setWork({line(20, 20, 80, 20)});
+        setWork({lineEntity(20, 20, 80, 20)});
         state.pointerState = GetParam();
     }
 };
@@ -53,7 +53,7 @@ class ReleaseOffTheAreaTest : public PointerFixture,
                               public ::testing::WithParamInterface<PointerState> {};
 
 TEST_P(ReleaseOffTheAreaTest, LeavesTheStateAsItWas) {
-    setWork({line(20, 20, 80, 20)});
+    setWork({lineEntity(20, 20, 80, 20)});
     state.lastPoint = {50, 50};
     state.arcEndPoint = {80, 50};
     state.pointerState = GetParam();
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(DrawingAndSingleDrags, ReleaseOffTheAreaTest,
 
 class PointerTransitionTest : public PointerFixture {
   protected:
-    PointerTransitionTest() { setWork({line(20, 50, 100, 50)}); }
+    PointerTransitionTest() { setWork({lineEntity(20, 50, 100, 50)}); }
     void selectFirst() {
         state.pointerState = PointerState::SelectIdle;
         click(60, 50);

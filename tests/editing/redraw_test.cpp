@@ -16,7 +16,7 @@ const Pen XorAqua{Aqua, PenStyle::Solid, PenMode::Xor};
 class RedrawTest : public EditorFixture {};
 
 TEST_F(RedrawTest, AClearingRedrawFillsInsideTheBevelAndEndsTheChainAtTheLastEntity) {
-    setWork({line(20, 20, 50, 20, 3), line(50, 20, 80, 35, 3)});
+    setWork({lineEntity(20, 20, 50, 20, 3), lineEntity(50, 20, 80, 35, 3)});
     RedrawEntry(ctx, true);
     const auto fills = canvas.callsOf(Op::Fill);
     ASSERT_FALSE(fills.empty());
@@ -41,7 +41,7 @@ TEST_F(RedrawTest, APaintRedrawDoesNotClearAndAnEmptyEntryHasNoChain) {
 }
 
 TEST_F(RedrawTest, TheSelectionIsDrawnDottedWithGripsForASingleEntity) {
-    setWork({line(20, 20, 50, 20, 3), line(50, 20, 80, 35, 3)});
+    setWork({lineEntity(20, 20, 50, 20, 3), lineEntity(50, 20, 80, 35, 3)});
     addToSelection(state.selection, 2);
     RedrawEntry(ctx, true);
     EXPECT_EQ(canvas.linesBetween({50, 20}, {80, 35}, DottedRed), 1);
@@ -56,7 +56,7 @@ TEST_F(RedrawTest, TheSelectionIsDrawnDottedWithGripsForASingleEntity) {
 }
 
 TEST_F(RedrawTest, ASelectedArcShowsItsMiddleGripAndTwoSelectedShowNone) {
-    setWork({arc(50, 155, 110, 155, 80, 155, 1, 3), line(20, 20, 50, 20, 3)});
+    setWork({arcEntity(50, 155, 110, 155, 80, 155, 1, 3), lineEntity(20, 20, 50, 20, 3)});
     addToSelection(state.selection, 1);
     RedrawEntry(ctx, true);
     EXPECT_TRUE(state.grips.middleShown);
@@ -73,7 +73,7 @@ TEST_F(RedrawTest, ASelectedArcShowsItsMiddleGripAndTwoSelectedShowNone) {
 }
 
 TEST_F(RedrawTest, DuringAMoveTheSelectionIsNotRestyled) {
-    setWork({line(20, 20, 50, 20, 3)});
+    setWork({lineEntity(20, 20, 50, 20, 3)});
     addToSelection(state.selection, 1);
     state.pointerState = PointerState::MoveSelection;
     RedrawEntry(ctx, true);
@@ -82,7 +82,7 @@ TEST_F(RedrawTest, DuringAMoveTheSelectionIsNotRestyled) {
 }
 
 TEST_F(RedrawTest, ARepaintWhileDrawingALineShowsTheRubberBandAgain) {
-    setWork({line(20, 20, 50, 20, 3)});
+    setWork({lineEntity(20, 20, 50, 20, 3)});
     state.pointerState = PointerState::LinePoints;
     state.rubber.lastRubberPos = {100, 110};
     RedrawEntry(ctx, false);
@@ -100,7 +100,7 @@ TEST_F(RedrawTest, ARepaintDuringTheThirdArcPointShowsTheRubberArcAgain) {
 }
 
 TEST_F(RedrawTest, RestyleAllErasesSolidThenDrawsEveryEntityInTheStyle) {
-    setWork({line(20, 20, 50, 20, 3), line(50, 20, 80, 35, 3)});
+    setWork({lineEntity(20, 20, 50, 20, 3), lineEntity(50, 20, 80, 35, 3)});
     RestyleAll(ctx, PenStyle::Dot);
     const Pen erase{Silver, PenStyle::Solid, PenMode::Copy};
     EXPECT_EQ(canvas.linesBetween({20, 20}, {50, 20}, erase), 1);
@@ -109,7 +109,7 @@ TEST_F(RedrawTest, RestyleAllErasesSolidThenDrawsEveryEntityInTheStyle) {
 }
 
 TEST_F(RedrawTest, ResetSelectionViewEnablesCutCopyDeleteByTheSelection) {
-    setWork({line(20, 20, 50, 20, 3)});
+    setWork({lineEntity(20, 20, 50, 20, 3)});
     addToSelection(state.selection, 1);
     ResetSelectionView(ctx, false);
     EXPECT_EQ(ui.isEnabled(Command::EditMenu_Copy), true);

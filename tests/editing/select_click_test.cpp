@@ -14,7 +14,7 @@ class SelectClickTest : public EditorFixture {
 };
 
 TEST_F(SelectClickTest, AClickSelectsTheEntityUnderItAndShowsItsGrips) {
-    setWork({line(20, 20, 80, 20, 3), line(20, 80, 80, 80, 5)});
+    setWork({lineEntity(20, 20, 80, 20, 3), lineEntity(20, 80, 80, 80, 5)});
     state.currentColour = 2;
     clickAt(50, 82);
     ASSERT_EQ(selectedCount(state.selection), 1);
@@ -30,7 +30,7 @@ TEST_F(SelectClickTest, AClickSelectsTheEntityUnderItAndShowsItsGrips) {
 }
 
 TEST_F(SelectClickTest, ShiftExtendsAndRemovesInSelectionOrder) {
-    setWork({line(20, 20, 80, 20), line(20, 80, 80, 80), line(20, 140, 80, 140)});
+    setWork({lineEntity(20, 20, 80, 20), lineEntity(20, 80, 80, 80), lineEntity(20, 140, 80, 140)});
     clickAt(50, 140);
     clickAt(50, 20, true);
     clickAt(50, 80, true);
@@ -49,7 +49,8 @@ TEST_F(SelectClickTest, ShiftExtendsAndRemovesInSelectionOrder) {
 }
 
 TEST_F(SelectClickTest, OfTwoEquallyNearEntitiesTheLowerNumberWins) {
-    setWork({line(20, 100, 80, 100), line(20, 104, 80, 104), line(20, 96, 80, 96)});
+    setWork(
+        {lineEntity(20, 100, 80, 100), lineEntity(20, 104, 80, 104), lineEntity(20, 96, 80, 96)});
     clickAt(50, 100 + 2);
     EXPECT_EQ(selectedItem(state.selection, 1), 1);
     clickAt(50, 98);
@@ -59,7 +60,7 @@ TEST_F(SelectClickTest, OfTwoEquallyNearEntitiesTheLowerNumberWins) {
 }
 
 TEST_F(SelectClickTest, TheOriginWithinThreeWinsOverANearerLine) {
-    setWork({line(100, 157, 200, 157)});
+    setWork({lineEntity(100, 157, 200, 157)});
     clickAt(157, 156);  // 1 from the line, about 2.2 from the origin
     EXPECT_EQ(selectedCount(state.selection), 0);
     EXPECT_TRUE(state.grips.originSelected);
@@ -71,7 +72,7 @@ TEST_F(SelectClickTest, TheOriginWithinThreeWinsOverANearerLine) {
 }
 
 TEST_F(SelectClickTest, ShiftKeepsTheOriginSelectedWhileAnEntityIsAdded) {
-    setWork({line(20, 20, 80, 20)});
+    setWork({lineEntity(20, 20, 80, 20)});
     clickAt(155, 155);
     clickAt(50, 20, true);
     EXPECT_TRUE(state.grips.originSelected);
@@ -84,7 +85,7 @@ TEST_F(SelectClickTest, ShiftKeepsTheOriginSelectedWhileAnEntityIsAdded) {
 }
 
 TEST_F(SelectClickTest, EmptySpaceDeselectsButWithShiftChangesNothing) {
-    setWork({line(20, 20, 80, 20, 3)});
+    setWork({lineEntity(20, 20, 80, 20, 3)});
     state.currentColour = 4;
     clickAt(50, 20);
     clickAt(50, 40, true);
@@ -107,7 +108,7 @@ TEST_F(SelectClickTest, AClickOnARadiusCircleSelectsNothing) {
 }
 
 TEST_F(SelectClickTest, SelectingAnEntityForgetsTheRubberBandArc) {
-    setWork({line(20, 20, 80, 20)});
+    setWork({lineEntity(20, 20, 80, 20)});
     state.rubber.rubberArc.centre = {80, 155};
     clickAt(50, 20);
     EXPECT_EQ(state.rubber.rubberArc.centre, (RealPoint{}));

@@ -50,7 +50,7 @@ class SelectDragTest : public PointerFixture {
 };
 
 TEST_F(SelectDragTest, APressWithoutMovementNeverGrabsAndIsAClickOnRelease) {
-    setWork({line(20, 50, 100, 50)});
+    setWork({lineEntity(20, 50, 100, 50)});
     hover(60, 50);
     press(60, 50);
     EXPECT_EQ(state.pointerState, PointerState::SelectIdle);
@@ -61,7 +61,7 @@ TEST_F(SelectDragTest, APressWithoutMovementNeverGrabsAndIsAClickOnRelease) {
 }
 
 TEST_F(SelectDragTest, ThePointerShowsTheGrabShapeOverWhatCanBeDragged) {
-    setWork({line(20, 50, 100, 50)});
+    setWork({lineEntity(20, 50, 100, 50)});
     hover(200, 200);
     EXPECT_EQ(ui.cursor, CursorShape::Arrow);
     selectByClick(60, 50);
@@ -75,12 +75,12 @@ TEST_F(SelectDragTest, ThePointerShowsTheGrabShapeOverWhatCanBeDragged) {
 }
 
 TEST_F(SelectDragTest, GrabbingAnUnselectedEntityMovesOnlyItAndSelectsIt) {
-    setWork({line(20, 50, 100, 50), line(20, 100, 100, 100)});
+    setWork({lineEntity(20, 50, 100, 50), lineEntity(20, 100, 100, 100)});
     selectByClick(60, 50);
     dragFromTo({60, 100}, {60, 131});
     EXPECT_EQ(state.pointerState, PointerState::SelectIdle);
-    EXPECT_EQ(workEntity(1), line(20, 50, 100, 50));
-    EXPECT_EQ(workEntity(2), line(20, 131, 100, 131));
+    EXPECT_EQ(workEntity(1), lineEntity(20, 50, 100, 50));
+    EXPECT_EQ(workEntity(2), lineEntity(20, 131, 100, 131));
     EXPECT_EQ(selected(), std::vector<int32_t>{2});
     EXPECT_EQ(changedSteps(), 1);
     EXPECT_EQ(state.undoHistory[0].index, 2);
@@ -90,7 +90,7 @@ TEST_F(SelectDragTest, GrabbingAnUnselectedEntityMovesOnlyItAndSelectsIt) {
 }
 
 TEST_F(SelectDragTest, AMoveTakesThePointerAndGivesItBack) {
-    setWork({line(20, 50, 100, 50)});
+    setWork({lineEntity(20, 50, 100, 50)});
     grab(60, 50);
     EXPECT_EQ(state.pointerState, PointerState::MoveSelection);
     EXPECT_TRUE(ui.captured);
@@ -101,7 +101,7 @@ TEST_F(SelectDragTest, AMoveTakesThePointerAndGivesItBack) {
 }
 
 TEST_F(SelectDragTest, WithShiftHeldAPressAndDragGrabsNothing) {
-    setWork({line(20, 50, 100, 50)});
+    setWork({lineEntity(20, 50, 100, 50)});
     ShiftState shift;
     shift.shift = true;
     hover(60, 50);
@@ -111,7 +111,7 @@ TEST_F(SelectDragTest, WithShiftHeldAPressAndDragGrabsNothing) {
 }
 
 TEST_F(SelectDragTest, ThreeUnitsIsTooFarToGrab) {
-    setWork({line(20, 50, 100, 50)});
+    setWork({lineEntity(20, 50, 100, 50)});
     hover(60, 53);
     press(60, 53);
     dragTo(61, 53);
@@ -121,22 +121,22 @@ TEST_F(SelectDragTest, ThreeUnitsIsTooFarToGrab) {
 }
 
 TEST_F(SelectDragTest, GrabbingTheOriginWhileEntitiesAreSelectedMovesTheSelection) {
-    setWork({line(20, 50, 100, 50), line(20, 100, 100, 100)});
+    setWork({lineEntity(20, 50, 100, 50), lineEntity(20, 100, 100, 100)});
     selectByClick(60, 100);
     dragFromTo({157, 154}, {187, 184});
-    EXPECT_EQ(workEntity(2), line(50, 130, 130, 130));
-    EXPECT_EQ(workEntity(1), line(20, 50, 100, 50));
+    EXPECT_EQ(workEntity(2), lineEntity(50, 130, 130, 130));
+    EXPECT_EQ(workEntity(1), lineEntity(20, 50, 100, 50));
     EXPECT_EQ(origin(), (DisplayPoint{155, 155}));
     EXPECT_EQ(selected(), std::vector<int32_t>{2});
 }
 
 TEST_F(SelectDragTest, ASelectedOriginMovesWithTheSelection) {
-    setWork({line(20, 50, 100, 50)});
+    setWork({lineEntity(20, 50, 100, 50)});
     selectByClick(155, 155);
     ASSERT_TRUE(state.grips.originSelected);
     selectByClick(60, 50, true);
     dragFromTo({60, 50}, {90, 80});
-    EXPECT_EQ(workEntity(1), line(50, 80, 130, 80));
+    EXPECT_EQ(workEntity(1), lineEntity(50, 80, 130, 80));
     EXPECT_EQ(origin(), (DisplayPoint{185, 185}));
     EXPECT_TRUE(state.grips.originSelected);
     EXPECT_EQ(state.grips.originPos, (DisplayPoint{185, 185}));
@@ -144,51 +144,51 @@ TEST_F(SelectDragTest, ASelectedOriginMovesWithTheSelection) {
 }
 
 TEST_F(SelectDragTest, ASelectionPushedAgainstTheBorderStopsThereAsAWhole) {
-    setWork({line(20, 50, 50, 50), line(200, 80, 290, 80)});
+    setWork({lineEntity(20, 50, 50, 50), lineEntity(200, 80, 290, 80)});
     selectByClick(35, 50);
     selectByClick(245, 80, true);
     grab(35, 50);
     dragTo(80, 50);
     dragTo(110, 50);
     release(110, 50);
-    EXPECT_EQ(workEntity(1), line(35, 50, 65, 50));
-    EXPECT_EQ(workEntity(2), line(215, 80, 305, 80));
+    EXPECT_EQ(workEntity(1), lineEntity(35, 50, 65, 50));
+    EXPECT_EQ(workEntity(2), lineEntity(215, 80, 305, 80));
     EXPECT_EQ(changedSteps(), 2);
 }
 
 TEST_F(SelectDragTest, TheGrabbedEntitySlidesAlongTheBorderAndFollowsAgainAtOnce) {
-    setWork({line(20, 50, 50, 50)});
+    setWork({lineEntity(20, 50, 50, 50)});
     grab(35, 50);
     dragTo(20, 50);
     dragTo(5, 50);   // the line stops with its start at 5
     dragTo(35, 50);  // and comes back with the pointer at once
     release(35, 50);
-    EXPECT_EQ(workEntity(1), line(35, 50, 65, 50));
+    EXPECT_EQ(workEntity(1), lineEntity(35, 50, 65, 50));
 }
 
 TEST_F(SelectDragTest, TheMoveKeepsTheLeftmostPointOnTheBorderWithSnapOff) {
-    setWork({line(10, 50, 60, 50), line(100, 100, 150, 120)});
+    setWork({lineEntity(10, 50, 60, 50), lineEntity(100, 100, 150, 120)});
     selectByClick(35, 50);
     selectByClick(125, 110, true);
     dragFromTo({35, 50}, {15, 50});
-    EXPECT_EQ(workEntity(1), line(5, 50, 55, 50));
-    EXPECT_EQ(workEntity(2), line(95, 100, 145, 120));
+    EXPECT_EQ(workEntity(1), lineEntity(5, 50, 55, 50));
+    EXPECT_EQ(workEntity(2), lineEntity(95, 100, 145, 120));
 }
 
 TEST_F(SelectDragTest, AMoveReleasedWhereItStartedRecordsNothingButMarksTheEntryChanged) {
-    setWork({line(20, 50, 100, 50)});
+    setWork({lineEntity(20, 50, 100, 50)});
     grab(60, 50);
     dragTo(90, 80);
     dragTo(60, 50);
     release(60, 50);
-    EXPECT_EQ(workEntity(1), line(20, 50, 100, 50));
+    EXPECT_EQ(workEntity(1), lineEntity(20, 50, 100, 50));
     EXPECT_EQ(state.undoCount, 0);
     EXPECT_TRUE(state.library.entryModified);
     EXPECT_EQ(state.pointerState, PointerState::SelectIdle);
 }
 
 TEST_F(SelectDragTest, TheGhostsAreRemovedWhereTheyWereDrawnWhateverTheRelease) {
-    setWork({line(20, 50, 100, 50)});
+    setWork({lineEntity(20, 50, 100, 50)});
     grab(60, 50);
     dragTo(90, 80);
     release(120, 110);  // no move to the release point came first
@@ -198,7 +198,7 @@ TEST_F(SelectDragTest, TheGhostsAreRemovedWhereTheyWereDrawnWhateverTheRelease) 
 }
 
 TEST_F(SelectDragTest, APressOnAGripOfTheSelectedEntityStartsAGripDragAtOnce) {
-    setWork({line(20, 50, 100, 50)});
+    setWork({lineEntity(20, 50, 100, 50)});
     selectByClick(60, 50);
     press(102, 52);
     EXPECT_EQ(state.pointerState, PointerState::DragHandle);
@@ -207,7 +207,7 @@ TEST_F(SelectDragTest, APressOnAGripOfTheSelectedEntityStartsAGripDragAtOnce) {
 
 TEST_F(SelectDragTest, ALineEndDraggedOutsideTheAreaStopsOnTheBorder) {
     state.snapToGrid = true;
-    setWork({line(20, 50, 100, 50, 3)});
+    setWork({lineEntity(20, 50, 100, 50, 3)});
     selectByClick(60, 50);
     hover(100, 50);
     press(100, 50);
@@ -215,7 +215,7 @@ TEST_F(SelectDragTest, ALineEndDraggedOutsideTheAreaStopsOnTheBorder) {
     EXPECT_TRUE(ui.captured);
     dragTo(400, 60);
     release(400, 60);
-    EXPECT_EQ(workEntity(1), line(20, 50, 305, 65, 3));
+    EXPECT_EQ(workEntity(1), lineEntity(20, 50, 305, 65, 3));
     EXPECT_EQ(changedSteps(), 1);
     EXPECT_FALSE(ui.captured);
     EXPECT_EQ(state.pointerState, PointerState::SelectIdle);
@@ -225,18 +225,18 @@ TEST_F(SelectDragTest, ALineEndDraggedOutsideTheAreaStopsOnTheBorder) {
 }
 
 TEST_F(SelectDragTest, TheStartGripOfALineMovesTheStartAndKeepsTheEnd) {
-    setWork({line(20, 50, 100, 50)});
+    setWork({lineEntity(20, 50, 100, 50)});
     selectByClick(60, 50);
     hover(20, 50);
     press(20, 50);
     dragTo(50, 200);
     release(50, 200);
-    EXPECT_EQ(workEntity(1), line(50, 200, 100, 50));
+    EXPECT_EQ(workEntity(1), lineEntity(50, 200, 100, 50));
 }
 
 TEST_F(SelectDragTest, TheMiddleGripBendsAnArcThroughThePointer) {
     // The upper half circle from (50, 155) to (110, 155) about (80, 155); middle grip (80, 125).
-    setWork({arc(50, 155, 110, 155, 80, 155, 0)});
+    setWork({arcEntity(50, 155, 110, 155, 80, 155, 0)});
     selectByClick(80, 125);
     ASSERT_EQ(state.grips.middlePos, (DisplayPoint{80, 125}));
     hover(80, 125);
@@ -254,7 +254,7 @@ TEST_F(SelectDragTest, TheMiddleGripBendsAnArcThroughThePointer) {
 }
 
 TEST_F(SelectDragTest, AnArcBentWithoutACentreStaysAsItWas) {
-    const Entity half = arc(50, 155, 110, 155, 80, 155, 0);
+    const Entity half = arcEntity(50, 155, 110, 155, 80, 155, 0);
     setWork({half});
     selectByClick(80, 125);
     hover(80, 125);
@@ -268,7 +268,7 @@ TEST_F(SelectDragTest, AnArcBentWithoutACentreStaysAsItWas) {
 }
 
 TEST_F(SelectDragTest, TheTimerLeavesTheRubberBandOfAGripDragAlone) {
-    setWork({line(20, 50, 100, 50)});
+    setWork({lineEntity(20, 50, 100, 50)});
     selectByClick(60, 50);
     hover(100, 50);
     press(100, 50);
@@ -279,7 +279,7 @@ TEST_F(SelectDragTest, TheTimerLeavesTheRubberBandOfAGripDragAlone) {
 }
 
 TEST_F(SelectDragTest, TheOriginDraggedWithNothingSelectedIsLeftSelected) {
-    setWork({line(20, 50, 100, 50)});
+    setWork({lineEntity(20, 50, 100, 50)});
     grab(155, 155);
     EXPECT_EQ(state.pointerState, PointerState::DragOrigin);
     dragTo(200, 200);
@@ -300,8 +300,8 @@ TEST_F(SelectDragTest, TheOriginWaitsAtTheBorderWhileThePointerIsOffTheArea) {
 }
 
 TEST_F(SelectDragTest, ADraggedOriginStaysWithItsEntryWhenAnotherEntryIsChosen) {
-    addEntry("first", {line(20, 50, 100, 50)});
-    addEntry("second", {line(20, 80, 100, 80)});
+    addEntry("first", {lineEntity(20, 50, 100, 50)});
+    addEntry("second", {lineEntity(20, 80, 100, 80)});
     loadEntry(ctx, 1);
     state.pointerState = PointerState::SelectIdle;
     dragFromTo({155, 155}, {95, 215});

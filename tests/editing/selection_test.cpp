@@ -57,7 +57,7 @@ TEST_F(SelectionTest, SortDescendingOrdersOnlyTheUsedSlots) {
 }
 
 TEST_F(SelectionTest, ToggleOffRedrawsTheEntitySolid) {
-    setWork({line(20, 20, 50, 20, 3), line(50, 20, 50, 50, 3)});
+    setWork({lineEntity(20, 20, 50, 20, 3), lineEntity(50, 20, 50, 50, 3)});
     toggleSelected(ctx, 2);
     toggleSelected(ctx, 1);
     EXPECT_TRUE(canvas.calls.empty());  // adding draws nothing by itself
@@ -69,7 +69,7 @@ TEST_F(SelectionTest, ToggleOffRedrawsTheEntitySolid) {
 }
 
 TEST_F(SelectionTest, ClearSelectionDisablesCutCopyDeleteAndShowsTheCurrentColour) {
-    setWork({line(20, 20, 50, 20)});
+    setWork({lineEntity(20, 20, 50, 20)});
     state.currentColour = 3;
     addToSelection(state.selection, 1);
     clearSelection(ctx);
@@ -86,7 +86,8 @@ TEST_F(SelectionTest, ClearSelectionDisablesCutCopyDeleteAndShowsTheCurrentColou
 }
 
 TEST_F(SelectionTest, SelectAllSelectsEveryEntityInOrderAndChoosesTheSelectTool) {
-    setWork({line(20, 20, 50, 20, 2), line(50, 20, 50, 50, 2), line(50, 50, 20, 20, 2)});
+    setWork({lineEntity(20, 20, 50, 20, 2), lineEntity(50, 20, 50, 50, 2),
+             lineEntity(50, 50, 20, 20, 2)});
     state.pointerState = PointerState::LinePoints;
     EditMenu_SelectAll_Click(ctx);
     ASSERT_EQ(selectedCount(state.selection), 3);
@@ -107,7 +108,7 @@ TEST_F(SelectionTest, SelectAllSelectsEveryEntityInOrderAndChoosesTheSelectTool)
 }
 
 TEST_F(SelectionTest, SelectAllOfASingleEntityShowsItsGrips) {
-    setWork({line(20, 20, 50, 20)});
+    setWork({lineEntity(20, 20, 50, 20)});
     EditMenu_SelectAll_Click(ctx);
     EXPECT_TRUE(state.grips.endGripsShown);
     EXPECT_EQ(state.grips.startPos, (DisplayPoint{20, 20}));

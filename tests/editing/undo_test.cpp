@@ -32,7 +32,7 @@ TEST_F(UndoTest, AppendingRecordsAddedAndUndoRemovesTheNewestFirst) {
 
     tbUndoBtn_click(ctx);
     EXPECT_EQ(state.work.workEntityCount, 1);
-    EXPECT_EQ(workEntity(1), line(20, 20, 50, 20));
+    EXPECT_EQ(workEntity(1), lineEntity(20, 20, 50, 20));
     EXPECT_FALSE(workEntity(2).inUse());
     EXPECT_EQ(ui.isEnabled(Command::tbUndoBtn), true);
 
@@ -49,8 +49,8 @@ TEST_F(UndoTest, AppendingRecordsAddedAndUndoRemovesTheNewestFirst) {
 }
 
 TEST_F(UndoTest, ChangingAnEntityRecordsItsOldContentAndUndoRestoresIt) {
-    const Entity before = arc(50, 155, 110, 155, 80, 155, 1, 3);
-    setWork({line(20, 20, 50, 20), before});
+    const Entity before = arcEntity(50, 155, 110, 155, 80, 155, 1, 3);
+    setWork({lineEntity(20, 20, 50, 20), before});
     setEntity(ctx, 2, {60, 155}, {120, 155}, 0, {90.5f, 155}, 4, 1);
     ASSERT_EQ(state.undoCount, 1);
     EXPECT_EQ(newestKind(), UndoKind::Changed);
@@ -64,7 +64,7 @@ TEST_F(UndoTest, ChangingAnEntityRecordsItsOldContentAndUndoRestoresIt) {
 }
 
 TEST_F(UndoTest, ALineKeepsTheArcFieldsOfItsSlotAndColoursOffStoreColourOne) {
-    setWork({arc(50, 155, 110, 155, 80, 155, 1, 3)}, false);
+    setWork({arcEntity(50, 155, 110, 155, 80, 155, 1, 3)}, false);
     setEntity(ctx, 1, {20, 20}, {40, 40}, 0, {1, 2}, 7, 0);
     EXPECT_EQ(workEntity(1).isArc, 0);
     EXPECT_EQ(workEntity(1).centreX, 80);
@@ -73,8 +73,9 @@ TEST_F(UndoTest, ALineKeepsTheArcFieldsOfItsSlotAndColoursOffStoreColourOne) {
 }
 
 TEST_F(UndoTest, DeletingThreeSelectedAndUndoingOneAtATimeRestoresTheirPlaces) {
-    const Entity a = line(20, 20, 35, 20), b = line(35, 20, 50, 20), c = line(50, 20, 65, 20),
-                 d = line(65, 20, 80, 20), e = line(80, 20, 95, 20);
+    const Entity a = lineEntity(20, 20, 35, 20), b = lineEntity(35, 20, 50, 20),
+                 c = lineEntity(50, 20, 65, 20), d = lineEntity(65, 20, 80, 20),
+                 e = lineEntity(80, 20, 95, 20);
     setWork({a, b, c, d, e});
     for (int32_t index : {4, 2, 5}) {
         addToSelection(state.selection, index);
@@ -118,11 +119,12 @@ TEST_F(UndoTest, AHundredAndOneChangesLeaveAHundredUndoStepsAndTheFirstStays) {
     }
     EXPECT_EQ(steps, 100);
     EXPECT_EQ(state.work.workEntityCount, 1);
-    EXPECT_EQ(workEntity(1), line(20, 20, 21, 20));
+    EXPECT_EQ(workEntity(1), lineEntity(20, 20, 21, 20));
 }
 
 TEST_F(UndoTest, PasteOverASelectionIsUndoneAddedFirstThenDeleted) {
-    const Entity a = line(20, 20, 35, 20), b = line(35, 20, 50, 20), c = line(50, 20, 65, 20);
+    const Entity a = lineEntity(20, 20, 35, 20), b = lineEntity(35, 20, 50, 20),
+                 c = lineEntity(50, 20, 65, 20);
     setWork({a, b, c});
     addToSelection(state.selection, 1);
     addToSelection(state.selection, 3);
@@ -145,7 +147,7 @@ TEST_F(UndoTest, PasteOverASelectionIsUndoneAddedFirstThenDeleted) {
 }
 
 TEST_F(UndoTest, UndoClearsTheSelectionAndMarksTheEntryChanged) {
-    setWork({line(20, 20, 50, 20)});
+    setWork({lineEntity(20, 20, 50, 20)});
     appendLine(50, 20, 80, 20);
     addToSelection(state.selection, 1);
     ui.setEnabled(Command::EditMenu_Cut, true);
@@ -162,7 +164,7 @@ TEST_F(UndoTest, UndoClearsTheSelectionAndMarksTheEntryChanged) {
 }
 
 TEST_F(UndoTest, ReinsertingADeletedEntityLeavesSelectEnablingAlone) {
-    setWork({line(20, 20, 50, 20)});
+    setWork({lineEntity(20, 20, 50, 20)});
     deleteEntity(ctx, 1, true);
     EXPECT_EQ(ui.isEnabled(Command::EditMenu_Select), false);
     EXPECT_EQ(ui.isEnabled(Command::EditMenu_SelectAll), false);
@@ -172,14 +174,14 @@ TEST_F(UndoTest, ReinsertingADeletedEntityLeavesSelectEnablingAlone) {
 }
 
 TEST_F(UndoTest, IndicesOutsideTheEntityTableAreIgnored) {
-    setWork({line(20, 20, 50, 20)});
+    setWork({lineEntity(20, 20, 50, 20)});
     setEntity(ctx, 0, {1, 1}, {2, 2}, 0, {}, 1, 0);
     setEntity(ctx, MaxEntities + 1, {1, 1}, {2, 2}, 0, {}, 1, 0);
     deleteEntity(ctx, 2, true);
     deleteEntity(ctx, -1, true);
     EXPECT_EQ(state.undoCount, 0);
     EXPECT_EQ(state.work.workEntityCount, 1);
-    EXPECT_EQ(workEntity(1), line(20, 20, 50, 20));
+    EXPECT_EQ(workEntity(1), lineEntity(20, 20, 50, 20));
 }
 
 TEST_F(UndoTest, ClearUndoEmptiesEveryRecordAndDisablesBothControls) {

@@ -6,30 +6,12 @@
 
 #include "model/codec_test_support.h"
 #include "model/units.h"
+#include "support/entities.h"
 
 namespace {
 
 using codec_test::crlf;
 using codec_test::TestLibrary;
-
-Entity line(int x1, int y1, int x2, int y2, int colour = 1) {
-    Entity e;
-    e.x1 = x1;
-    e.y1 = y1;
-    e.x2 = x2;
-    e.y2 = y2;
-    e.colour = colour;
-    return e;
-}
-
-Entity arc(int x1, int y1, int x2, int y2, float cx, float cy, uint8_t flag, int colour = 1) {
-    Entity e = line(x1, y1, x2, y2, colour);
-    e.isArc = 1;
-    e.centreX = cx;
-    e.centreY = cy;
-    e.arcFlag = flag;
-    return e;
-}
 
 LibraryEntry& addEntry(Library& library, std::string_view name) {
     ++library.entryCount;
@@ -45,8 +27,8 @@ TEST(LibraryWriter, WritesTheTreeExampleByteForByte) {
     tree.clipRadius = 45;  // never written
     tree.sizeRadius = 30;
     tree.useColours = 1;
-    t.library.entities(1)[0] = line(140, 185, 170, 185, 2);
-    t.library.entities(1)[1] = arc(140, 185, 170, 185, 155, 185, 1, 3);
+    t.library.entities(1)[0] = lineEntity(140, 185, 170, 185, 2);
+    t.library.entities(1)[1] = arcEntity(140, 185, 170, 185, 155, 185, 1, 3);
     EXPECT_EQ(writeLibraryText(t.library), crlf({
                                                "Veltrax Sym/Ltype File Version 1.0",
                                                "S Tree",
@@ -68,8 +50,8 @@ TEST(LibraryWriter, TheClippingRadiusIsWrittenAsZeroAndReadBackAsZero) {
 TEST(LibraryWriter, NumbersLongerThanSixCharactersAreCutToTheirFirstSix) {
     TestLibrary t;
     addEntry(t.library, "Long");
-    t.library.entities(1)[0] = line(-1000000, 305, 5, 305, 1234567);
-    t.library.entities(1)[1] = arc(5, 305, 5, 305, 1.5e7f, -3e6f, 7);
+    t.library.entities(1)[0] = lineEntity(-1000000, 305, 5, 305, 1234567);
+    t.library.entities(1)[1] = arcEntity(5, 305, 5, 305, 1.5e7f, -3e6f, 7);
     EXPECT_EQ(writeLibraryText(t.library), crlf({
                                                "Veltrax Sym/Ltype File Version 1.0",
                                                "S Long",
@@ -84,8 +66,8 @@ TEST(LibraryWriter, ArcCentresAreWholeNumbersWithHalvesToEven) {
     TestLibrary t;
     addEntry(t.library, "Halves");
     // Display x 8.75 is file 2.5, display y 10.25 file 196.5, display x 155.3 file 100.2.
-    t.library.entities(1)[0] = arc(20, 20, 50, 50, 8.75f, 10.25f, 0);
-    t.library.entities(1)[1] = arc(20, 20, 50, 50, 155.3f, 4.6f, 0);
+    t.library.entities(1)[0] = arcEntity(20, 20, 50, 50, 8.75f, 10.25f, 0);
+    t.library.entities(1)[1] = arcEntity(20, 20, 50, 50, 155.3f, 4.6f, 0);
     const std::string text = writeLibraryText(t.library);
     EXPECT_NE(text.find("A      1    10   190    30   170     2   196     0\r\n"),
               std::string::npos)
@@ -98,9 +80,9 @@ TEST(LibraryWriter, ArcCentresAreWholeNumbersWithHalvesToEven) {
 TEST(LibraryWriter, OnlyTheLeadingInUseSlotsAreWritten) {
     TestLibrary t;
     addEntry(t.library, "Gap");
-    t.library.entities(1)[0] = line(20, 20, 50, 50);
-    t.library.entities(1)[1] = line(0, 20, 50, 50);  // ends the list
-    t.library.entities(1)[2] = line(20, 20, 80, 80);
+    t.library.entities(1)[0] = lineEntity(20, 20, 50, 50);
+    t.library.entities(1)[1] = lineEntity(0, 20, 50, 50);  // ends the list
+    t.library.entities(1)[2] = lineEntity(20, 20, 80, 80);
     const std::string text = writeLibraryText(t.library);
     EXPECT_EQ(text.find("L", text.find("L ") + 1), std::string::npos) << text;
 }
@@ -112,7 +94,7 @@ TEST(LibraryWriter, LineTypesWriteTheFlagAndTheRecomputedPatternHeight) {
     fence.patternHeight() = 999;  // stale; recomputed
     fence.useColours = 1;
     // A half circle above the line from 125 to 185 at y 155: reaches 125.
-    t.library.entities(1)[0] = arc(125, 155, 185, 155, 155, 155, 0);
+    t.library.entities(1)[0] = arcEntity(125, 155, 185, 155, 155, 155, 0);
     EXPECT_NE(writeLibraryText(t.library).find("P    100   100     1    20     1\r\n"),
               std::string::npos);
 }
@@ -125,9 +107,9 @@ TEST(LibraryWriter, WriteReadWriteGivesTheSameBytes) {
             const int x = 5 + (i * 37 + n * 11) % 301;
             const int y = 5 + (i * 53 + n * 7) % 301;
             t.library.entities(n + 1)[i] =
-                (i % 2) ? arc(x, y, 310 - x, 310 - y, 155.5f + static_cast<float>(i), 99.25f,
-                              static_cast<uint8_t>(i % 3 == 0), 1 + i % 16)
-                        : line(x, y, y, x, 1 + i % 16);
+                (i % 2) ? arcEntity(x, y, 310 - x, 310 - y, 155.5f + static_cast<float>(i), 99.25f,
+                                    static_cast<uint8_t>(i % 3 == 0), 1 + i % 16)
+                        : lineEntity(x, y, y, x, 1 + i % 16);
         }
     }
     const std::string first = writeLibraryText(t.library);
@@ -143,7 +125,7 @@ TEST(LibraryWriter, LineTypeWithFractionalCentresSurvivesWriteReadWrite) {
     addEntry(t.library, "Wave");
     // The long arc over the top: its centre (155.2, 130.8) is written as file (100, 116), that
     // is display (155, 131), which moves the top of the circle from 92 to 93.
-    t.library.entities(1)[0] = arc(125, 155, 185, 155, 155.2f, 130.8f, 1);
+    t.library.entities(1)[0] = arcEntity(125, 155, 185, 155, 155.2f, 130.8f, 1);
     const std::string first = writeLibraryText(t.library);
     EXPECT_NE(first.find("P    100   100     0    41     0\r\n"), std::string::npos) << first;
     TestLibrary again(LibraryKind::LineType);

@@ -12,27 +12,9 @@
 #include "editing/support/recording_editor_ui.h"
 #include "editing/support/test_ports.h"
 #include "platform/qt_canvas.h"
+#include "support/entities.h"
 
 namespace {
-
-Entity lineEntity(int x1, int y1, int x2, int y2, int colour) {
-    Entity e;
-    e.x1 = x1;
-    e.y1 = y1;
-    e.x2 = x2;
-    e.y2 = y2;
-    e.colour = colour;
-    return e;
-}
-
-Entity arcEntity(int x1, int y1, int x2, int y2, float cx, float cy, uint8_t flag, int colour) {
-    Entity e = lineEntity(x1, y1, x2, y2, colour);
-    e.isArc = 1;
-    e.centreX = cx;
-    e.centreY = cy;
-    e.arcFlag = flag;
-    return e;
-}
 
 // An editing session on its own raster, with a small drawing that crosses the grid.
 struct Session {

@@ -5,21 +5,12 @@
 #include <memory>
 
 #include "editing/editor_state.h"
+#include "support/entities.h"
 
 namespace {
 
 QRgb rgb(Rgb c) {
     return qRgb(c.r, c.g, c.b);
-}
-
-Entity line(DisplayPoint a, DisplayPoint b, int32_t colour) {
-    Entity e;
-    e.x1 = a.x;
-    e.y1 = a.y;
-    e.x2 = b.x;
-    e.y2 = b.y;
-    e.colour = colour;
-    return e;
 }
 
 class EntryPictureTest : public ::testing::Test {
@@ -33,12 +24,12 @@ class EntryPictureTest : public ::testing::Test {
         first.originY = 200;
         first.sizeRadius = 90;
         first.useColours = 1;
-        state->library.entities(1)[0] = line({20, 50}, {290, 50}, 3);
+        state->library.entities(1)[0] = lineEntity({20, 50}, {290, 50}, 3);
         LibraryEntry& second = state->library.entry(2);
         second.name.assign("Plain");
         second.originX = 155;
         second.originY = 155;
-        state->library.entities(2)[0] = line({20, 80}, {290, 80}, 3);
+        state->library.entities(2)[0] = lineEntity({20, 80}, {290, 80}, 3);
     }
     void TearDown() override { releaseLibrary(state->library); }
 

@@ -11,6 +11,7 @@
 #include "editing/support/recording_editor_ui.h"
 #include "editing/support/test_ports.h"
 #include "platform/qt_canvas.h"
+#include "support/entities.h"
 
 // The pointer feedback (rubber bands, ghosts, grips) is drawn in XOR and must leave nothing
 // behind. Drawing is incremental, so once the pointer has gone the picture may differ from a
@@ -34,16 +35,6 @@ bool isPictureColour(QRgb p) {
     return false;
 }
 
-Entity line(int x1, int y1, int x2, int y2, int colour) {
-    Entity e;
-    e.x1 = x1;
-    e.y1 = y1;
-    e.x2 = x2;
-    e.y2 = y2;
-    e.colour = colour;
-    return e;
-}
-
 class PointerFeedbackTest : public ::testing::Test {
   protected:
     PointerFeedbackTest() {
@@ -51,9 +42,9 @@ class PointerFeedbackTest : public ::testing::Test {
         state.work.workEntry.useColours = 1;
         state.work.workEntry.originX = 155;
         state.work.workEntry.originY = 155;
-        state.work.workEntities[0] = line(35, 35, 125, 95, RedIndex);
-        state.work.workEntities[1] = line(200, 50, 200, 200, BlueIndex);
-        Entity arc = line(50, 155, 110, 155, YellowIndex);
+        state.work.workEntities[0] = lineEntity(35, 35, 125, 95, RedIndex);
+        state.work.workEntities[1] = lineEntity(200, 50, 200, 200, BlueIndex);
+        Entity arc = lineEntity(50, 155, 110, 155, YellowIndex);
         arc.isArc = 1;
         arc.centreX = 80;
         arc.centreY = 155;

@@ -4,6 +4,7 @@
 
 #include "display/palette.h"
 #include "platform/qt_canvas.h"
+#include "support/entities.h"
 
 namespace {
 
@@ -34,25 +35,6 @@ bool paintedNear(const QImage& image, int x, int y, int reach = 1) {
     return false;
 }
 
-Entity line(DisplayPoint a, DisplayPoint b, int32_t colour) {
-    Entity e;
-    e.x1 = a.x;
-    e.y1 = a.y;
-    e.x2 = b.x;
-    e.y2 = b.y;
-    e.colour = colour;
-    return e;
-}
-
-Entity arc(DisplayPoint a, DisplayPoint b, RealPoint centre, uint8_t flag, int32_t colour = 1) {
-    Entity e = line(a, b, colour);
-    e.isArc = 1;
-    e.centreX = centre.x;
-    e.centreY = centre.y;
-    e.arcFlag = flag;
-    return e;
-}
-
 TEST(DrawGrid, PaintsExactly441BlackDotsEvery15PixelsUpTo305) {
     QtCanvas canvas;
     DrawGrid(canvas);
@@ -81,9 +63,9 @@ TEST(PaletteColour, FollowsTheColourBoxesOnlyWhileColoursAreOn) {
 }
 
 TEST(DrawEntity, NormalPaintsThePaletteColourAndEraseCoversIt) {
-    const Entity entities[] = {line({20, 30}, {280, 200}, 7),
-                               arc({50, 155}, {110, 155}, {80, 155}, 1, 7),
-                               arc({100, 100}, {100, 100}, {150, 120}, 1, 7)};
+    const Entity entities[] = {lineEntity({20, 30}, {280, 200}, 7),
+                               arcEntity({50, 155}, {110, 155}, {80, 155}, 1, 7),
+                               arcEntity({100, 100}, {100, 100}, {150, 120}, 1, 7)};
     for (const Entity& e : entities) {
         for (const bool useColours : {false, true}) {
             QtCanvas canvas;
@@ -103,10 +85,10 @@ TEST(DrawEntity, NormalPaintsThePaletteColourAndEraseCoversIt) {
 TEST(DrawEntity, XorDrawsAquaAndTwiceRestores) {
     QtCanvas canvas;
     DrawGrid(canvas);
-    DrawEntity(canvas, line({5, 5}, {305, 305}, 3), true, DrawMode::Normal);
+    DrawEntity(canvas, lineEntity({5, 5}, {305, 305}, 3), true, DrawMode::Normal);
     const QImage before = canvas.image();
-    const Entity ghosts[] = {line({5, 305}, {305, 5}, 3),
-                             arc({20, 155}, {80, 155}, {50, 167.5f}, 1)};
+    const Entity ghosts[] = {lineEntity({5, 305}, {305, 5}, 3),
+                             arcEntity({20, 155}, {80, 155}, {50, 167.5f}, 1)};
     for (const Entity& e : ghosts) {
         DrawEntity(canvas, e, true, DrawMode::Xor);
     }
@@ -243,7 +225,7 @@ TEST(DrawRadiusCircle, SizeCircleIsBlueAndErasedInSilver) {
 TEST(Grips, ToggledGripsAreRememberedAndHideGripsRemovesThemAll) {
     QtCanvas canvas;
     DrawGrid(canvas);
-    DrawEntity(canvas, line({20, 20}, {200, 20}, 1), false, DrawMode::Normal);
+    DrawEntity(canvas, lineEntity({20, 20}, {200, 20}, 1), false, DrawMode::Normal);
     const QImage before = canvas.image();
     Grips grips;
     ToggleGrip(canvas, grips, {20, 20}, GripKind::Start);

@@ -9,6 +9,7 @@
 #include "editing/support/recording_canvas.h"
 #include "editing/support/recording_editor_ui.h"
 #include "editing/support/test_ports.h"
+#include "support/entities.h"
 
 // An edit state with an allocated library and recording ports, plus helpers to give the
 // working copy entities without going through the editing operations.
@@ -18,26 +19,6 @@ class EditorFixture : public ::testing::Test {
         allocateLibrary(state.library);
         strings.set(29, "Symbol Editor");
         strings.set(30, "Line Type Editor");
-    }
-
-    static Entity line(int x1, int y1, int x2, int y2, int colour = 1) {
-        Entity e;
-        e.x1 = x1;
-        e.y1 = y1;
-        e.x2 = x2;
-        e.y2 = y2;
-        e.colour = colour;
-        return e;
-    }
-    // The arc from (x1, y1) to (x2, y2) about the centre; flag 1 = the longer arc.
-    static Entity arc(int x1, int y1, int x2, int y2, float cx, float cy, uint8_t flag,
-                      int colour = 1) {
-        Entity e = line(x1, y1, x2, y2, colour);
-        e.isArc = 1;
-        e.centreX = cx;
-        e.centreY = cy;
-        e.arcFlag = flag;
-        return e;
     }
 
     // Puts the entities straight into the working copy, the rest of the slots free.
