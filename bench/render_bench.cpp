@@ -70,53 +70,46 @@ void BM_FullRedraw250Entities(benchmark::State& state) {
 }
 BENCHMARK(BM_FullRedraw250Entities);
 
-// One pointer move: the line from the last point to the old position is XOR-ed away and the
-// one to the new position drawn.
-void BM_RubberBandLineAcrossTheArea(benchmark::State& state) {
+// Pointer moves that swing a rubber band between two positions: on each move the band drawn for
+// the old position is XOR-ed away and the one for the new position drawn.
+template <class Position, class DrawBand>
+void swingRubberBand(benchmark::State& state, Position first, Position second, DrawBand draw) {
     QtCanvas canvas;
-    const DisplayPoint from{5, 5};
-    DisplayPoint old{305, 300};
-    DrawLineEntity(canvas, from, old, 1, true, DrawMode::Xor);
+    Position old = first;
+    draw(canvas, old);
     for (auto _ : state) {
-        const DisplayPoint now{old.x == 305 ? 300 : 305, old.y == 300 ? 305 : 300};
-        DrawLineEntity(canvas, from, old, 1, true, DrawMode::Xor);
-        DrawLineEntity(canvas, from, now, 1, true, DrawMode::Xor);
+        const Position now = old == first ? second : first;
+        draw(canvas, old);
+        draw(canvas, now);
         old = now;
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
 }
+
+// A line from the last point to the pointer, across the whole area.
+void BM_RubberBandLineAcrossTheArea(benchmark::State& state) {
+    swingRubberBand(state, DisplayPoint{305, 300}, DisplayPoint{300, 305},
+                    [](QtCanvas& canvas, DisplayPoint pointer) {
+                        DrawLineEntity(canvas, {5, 5}, pointer, 1, true, DrawMode::Xor);
+                    });
+}
 BENCHMARK(BM_RubberBandLineAcrossTheArea);
 
+// An arc across the area whose centre follows the pointer.
+void swingArc(benchmark::State& state, RealPoint first, RealPoint second, uint8_t flag) {
+    swingRubberBand(state, first, second, [flag](QtCanvas& canvas, RealPoint centre) {
+        DrawArcEntity(canvas, centre, {5, 155}, {305, 155}, 1, true, flag, DrawMode::Xor);
+    });
+}
+
 void BM_RubberBandArcAcrossTheArea(benchmark::State& state) {
-    QtCanvas canvas;
-    const DisplayPoint s{5, 155};
-    const DisplayPoint e{305, 155};
-    RealPoint old{155, 160};
-    DrawArcEntity(canvas, old, s, e, 1, true, 1, DrawMode::Xor);
-    for (auto _ : state) {
-        const RealPoint now{155, old.y == 160 ? 150.0f : 160.0f};
-        DrawArcEntity(canvas, old, s, e, 1, true, 1, DrawMode::Xor);
-        DrawArcEntity(canvas, now, s, e, 1, true, 1, DrawMode::Xor);
-        old = now;
-        benchmark::DoNotOptimize(canvas.image().constBits());
-    }
+    swingArc(state, {155, 160}, {155, 150}, 1);
 }
 BENCHMARK(BM_RubberBandArcAcrossTheArea);
 
 // The flattest arc a rubber band can show: a radius near the 3000-pixel limit.
 void BM_RubberBandArcOfTheLargestRadius(benchmark::State& state) {
-    QtCanvas canvas;
-    const DisplayPoint s{5, 155};
-    const DisplayPoint e{305, 155};
-    RealPoint old{155, 3150};
-    DrawArcEntity(canvas, old, s, e, 1, true, 0, DrawMode::Xor);
-    for (auto _ : state) {
-        const RealPoint now{155, old.y == 3150 ? 3140.0f : 3150.0f};
-        DrawArcEntity(canvas, old, s, e, 1, true, 0, DrawMode::Xor);
-        DrawArcEntity(canvas, now, s, e, 1, true, 0, DrawMode::Xor);
-        old = now;
-        benchmark::DoNotOptimize(canvas.image().constBits());
-    }
+    swingArc(state, {155, 3150}, {155, 3140}, 0);
 }
 BENCHMARK(BM_RubberBandArcOfTheLargestRadius);
 
