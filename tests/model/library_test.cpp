@@ -1,16 +1,12 @@
 #include "model/library.h"
 
 #include <gtest/gtest.h>
+#include "support/entities.h"
 
 namespace {
 
 Entity lineFrom(int x, int y) {
-    Entity e;
-    e.x1 = x;
-    e.y1 = y;
-    e.x2 = x + 15;
-    e.y2 = y;
-    return e;
+    return lineEntity(x, y, x + 15, y);
 }
 
 class LibraryTest : public ::testing::Test {

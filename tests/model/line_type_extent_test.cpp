@@ -7,20 +7,12 @@
 
 #include "model/polar_angle.h"
 #include "model/units.h"
+#include "support/entities.h"
 
 namespace {
 
-Entity slot(int x1, int y1, int x2, int y2) {
-    Entity e;
-    e.x1 = x1;
-    e.y1 = y1;
-    e.x2 = x2;
-    e.y2 = y2;
-    return e;
-}
-
 Entity halfCircle(uint8_t arcFlag) {
-    Entity e = slot(125, 155, 185, 155);
+    Entity e = lineEntity(125, 155, 185, 155);
     e.isArc = 1;
     e.centreX = e.centreY = 155;
     e.arcFlag = arcFlag;
@@ -57,7 +49,7 @@ TEST(ArcVerticalExtent, FullCircleAndArcThroughNeitherTurn) {
 
     // The short arc from the right of the circle to its bottom passes neither turning point
     // strictly inside; the long one passes the top.
-    Entity quarter = slot(185, 155, 155, 185);
+    Entity quarter = lineEntity(185, 155, 155, 185);
     quarter.isArc = 1;
     quarter.centreX = quarter.centreY = 155;
     quarter.arcFlag = 0;
@@ -71,13 +63,13 @@ TEST(ArcVerticalExtent, FullCircleAndArcThroughNeitherTurn) {
 TEST(EntryPatternHeight, MeasuresFromTheFixedStartingBounds) {
     EntityArray slots{};
     EXPECT_EQ(entryPatternHeight(slots), -200);  // no entities: 0 - 200
-    slots[0] = slot(20, 155, 80, 155);
+    slots[0] = lineEntity(20, 155, 80, 155);
     EXPECT_EQ(entryPatternHeight(slots), 0);
-    slots[0] = slot(20, 230, 80, 260);  // wholly below 200 still measures from 200
+    slots[0] = lineEntity(20, 230, 80, 260);  // wholly below 200 still measures from 200
     EXPECT_EQ(entryPatternHeight(slots), 60);
     slots[1] = halfCircle(0);
     EXPECT_EQ(entryPatternHeight(slots), 260 - 125);
-    slots[2] = slot(0, 5, 10, 5);  // not in use: ends the list, not measured
+    slots[2] = lineEntity(0, 5, 10, 5);  // not in use: ends the list, not measured
     EXPECT_EQ(entryPatternHeight(slots), 260 - 125);
 }
 
@@ -89,8 +81,8 @@ class RandomArcs {
 
     Entity next() {
         std::uniform_int_distribution<int32_t> coordinate(-20, 330);
-        Entity e = slot(coordinate(random_), coordinate(random_), coordinate(random_),
-                        coordinate(random_));
+        Entity e = lineEntity(coordinate(random_), coordinate(random_), coordinate(random_),
+                              coordinate(random_));
         switch (pick(5)) {
             case 0:  // closed
                 e.x2 = e.x1;
