@@ -9,7 +9,6 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
-#include <unistd.h>
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>

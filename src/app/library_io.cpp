@@ -32,7 +32,7 @@ void reportError(EditContext& ctx, const std::string& text) {
                        MessageIcon::Error, MessageButtons::Ok);
 }
 
-// In one insertion: row by row, the view lays itself out again for each of up to 500 rows.
+// All names in one insertion, rather than one model change per row.
 void fillEntryList(QListWidget& list, const Library& library) {
     QStringList names;
     names.reserve(library.entryCount);
