@@ -38,6 +38,7 @@ class EditFormTest : public ::testing::Test {
         options.showHelpContext = [this](int context) { helpShown_.push_back(context); };
         qputenv("GLYPHWRIGHT_USER_SETTINGS", folder_.filePath("user.ini").toLocal8Bit());
         qputenv("GLYPHWRIGHT_MACHINE_SETTINGS", folder_.filePath("machine.ini").toLocal8Bit());
+        qputenv("GLYPHWRIGHT_PROGRAM_SETTINGS", folder_.filePath("program.ini").toLocal8Bit());
         form_ = std::make_unique<TEditForm>(std::move(options), strings_, clipboard_);
         form_->show();
         form_->Form_Load();

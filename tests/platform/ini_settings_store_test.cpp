@@ -164,17 +164,16 @@ TEST(CreateHostSettingsStore, EnvironmentVariablesNameTheTwoFiles) {
     const auto store = createHostSettingsStore();
     const auto* ini = dynamic_cast<const IniSettingsStore*>(store.get());
     ASSERT_NE(ini, nullptr);
-    EXPECT_EQ(ini->location(User).path, "/tmp/glyph-user.ini");
-    EXPECT_EQ(ini->location(Machine).path, "/tmp/glyph-machine.ini");
-    EXPECT_EQ(ini->location(User).format, QSettings::IniFormat);
+    EXPECT_EQ(ini->filePath(User), "/tmp/glyph-user.ini");
+    EXPECT_EQ(ini->filePath(Machine), "/tmp/glyph-machine.ini");
 
     qunsetenv("GLYPHWRIGHT_USER_SETTINGS");
     qunsetenv("GLYPHWRIGHT_MACHINE_SETTINGS");
     const auto defaults = createHostSettingsStore();
     const auto* defaultIni = dynamic_cast<const IniSettingsStore*>(defaults.get());
     ASSERT_NE(defaultIni, nullptr);
-    EXPECT_TRUE(defaultIni->location(User).path.endsWith("/Glyphwright/registry.ini"));
-    EXPECT_EQ(defaultIni->location(Machine).path, "/etc/xdg/Glyphwright/registry.ini");
+    EXPECT_TRUE(defaultIni->filePath(User).endsWith("/Glyphwright/registry.ini"));
+    EXPECT_EQ(defaultIni->filePath(Machine), "/etc/xdg/Glyphwright/registry.ini");
 }
 
 }  // namespace
