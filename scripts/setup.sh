@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
     clang libclang-rt-14-dev
+    librsvg2-bin desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "platform/help_book.h"
 
-#include <QCoreApplication>
+#include "platform/program_data.h"
+
 #include <QDesktopServices>
 #include <QDir>
 
@@ -66,7 +67,7 @@ const std::vector<int>& helpContexts() {
 }
 
 QString helpBookFolder() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath("help");
+    return programDataPath(QStringLiteral("help"));
 }
 
 QUrl helpUrl(const QString& bookFolder, int context) {

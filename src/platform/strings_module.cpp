@@ -1,6 +1,7 @@
 #include "platform/strings_module.h"
 
-#include <QCoreApplication>
+#include "platform/program_data.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +29,7 @@ std::optional<NumberedTexts> readModule(const QString& path) {
 }  // namespace
 
 QStringList stringsModuleFolders() {
-    QStringList folders{QCoreApplication::applicationDirPath()};
+    QStringList folders = programDataFolders();
     folders += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
     return folders;
 }
