@@ -4,45 +4,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <random>
 #include <string>
 #include <string_view>
 
+#include "largest_library.h"
 #include "model/library.h"
 #include "model/library_reader.h"
 #include "model/library_writer.h"
 
 namespace {
-
-void fillLargestLibrary(Library& library, LibraryKind kind) {
-    allocateLibrary(library);
-    library.libraryKind = kind;
-    library.entryCount = MaxEntries;
-    std::mt19937 random(11);
-    std::uniform_int_distribution<int32_t> coordinate(5, 305);
-    std::uniform_int_distribution<int32_t> colour(1, 16);
-    for (int n = 1; n <= MaxEntries; ++n) {
-        LibraryEntry& entry = library.entry(n);
-        entry.name.assign("Entry " + std::to_string(n));
-        entry.originX = entry.originY = 155;
-        entry.sizeRadius = 150;
-        entry.useColours = 1;
-        for (int i = 0; i < MaxEntities; ++i) {
-            Entity& e = library.entities(n)[i];
-            e.x1 = coordinate(random);
-            e.y1 = coordinate(random);
-            e.x2 = coordinate(random);
-            e.y2 = coordinate(random);
-            e.colour = colour(random);
-            e.isArc = i % 2;
-            if (e.isArc) {
-                e.centreX = static_cast<float>(e.x1 + e.x2) / 2 + 0.25f;
-                e.centreY = static_cast<float>(e.y1 + e.y2) / 2 - 0.75f;
-                e.arcFlag = static_cast<uint8_t>(i % 4 == 1);
-            }
-        }
-    }
-}
 
 const std::string& largestLibraryText() {
     static const std::string text = [] {

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the library reader as either kind, so that the current layout and
-// both older layouts are reached, and checks that what was read writes out as a fixed point:
+// both older layouts are reached, runs the problem rules over what was read (each problem
+// must name an entry and entity that exist), and checks that it writes out as a fixed point:
 // writing, reading back and writing again gives the same bytes. Numbers longer than a field
 // are cut when written, and a line type's pattern height is measured on the values in memory,
 // so the fixed point is reached after one more round.
@@ -9,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "display/problem_rules.h"
 #include "model/library.h"
 #include "model/library_reader.h"
 #include "model/library_writer.h"
@@ -22,6 +24,17 @@ Library& scratch(int which) {
         allocateLibrary(library);
     }
     return library;
+}
+
+void checkProblems(const Library& library, LibraryLayout layout) {
+    for (const Problem& p : checkLibrary(library, {.layout = layout})) {
+        const bool entryExists = p.entry >= 1 && p.entry <= library.entryCount;
+        if ((p.entry != 0 && !entryExists) ||
+            (p.entity != 0 &&
+             (!entryExists || p.entity > countEntities(library.entities(p.entry))))) {
+            std::abort();
+        }
+    }
 }
 
 void readAndRewrite(std::string_view bytes, LibraryKind kind) {
@@ -39,6 +52,7 @@ void readAndRewrite(std::string_view bytes, LibraryKind kind) {
     if (result.error && readErrorText(*result.error).empty()) {
         std::abort();
     }
+    checkProblems(first, result.layout);
     std::string written = writeLibraryText(first);
     for (int round = 0; round < 2; ++round) {
         Library& second = scratch(1);

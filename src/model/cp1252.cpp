@@ -101,3 +101,24 @@ bool isNameCharacter(char32_t c) {
     }
     return c <= 0xFF || byteOf(c) != '?';
 }
+
+bool isNameByte(char byte) {
+    return isNameCharacter(codePointOf(static_cast<unsigned char>(byte)));
+}
+
+char foldCaseCp1252(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
+        return static_cast<char>(b + 0x20);
+    }
+    switch (b) {
+        case 0x8A:  // Š
+        case 0x8C:  // Œ
+        case 0x8E:  // Ž
+            return static_cast<char>(b + 0x10);
+        case 0x9F:  // Ÿ
+            return static_cast<char>(0xFF);
+        default:
+            return byte;
+    }
+}

@@ -16,3 +16,10 @@ std::string utf8ToCp1252(std::string_view text);
 // a control character (a line break or tab would break the file's line layout). The five
 // undefined bytes count as controls.
 bool isNameCharacter(char32_t c);
+
+// Whether the host can show this byte of a name: it stands for a name character.
+bool isNameByte(char byte);
+
+// The byte of the same letter in lower case (A-Z, the accented capitals, Š, Œ, Ž and Ÿ); other
+// bytes unchanged.
+char foldCaseCp1252(char byte);

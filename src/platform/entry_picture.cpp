@@ -22,12 +22,12 @@ QImage entryPicture(EditorState& state, int n, int scale) {
                                  Qt::FastTransformation);
 }
 
-QString entryPictureFileName(const Library& library, int n) {
+QString entryPictureFileName(const Library& library, int n, const QString& extension) {
     QString name = QStringLiteral("%1-").arg(n, 3, 10, QLatin1Char('0'));
     for (const char c : library.entry(n).name.view()) {
         const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
                            (c >= '0' && c <= '9') || c == '-' || c == '_';
         name += plain ? QLatin1Char(c) : QLatin1Char('_');
     }
-    return name + QStringLiteral(".png");
+    return name + QLatin1Char('.') + extension;
 }

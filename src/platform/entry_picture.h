@@ -18,4 +18,5 @@ QImage entryPicture(EditorState& state, int n, int scale);
 // "007-Tree.png" for entry 7 named Tree: the number keeps equal names apart, and of the name
 // only ASCII letters, digits, '-' and '_' are kept (others become '_'), so that no name can
 // reach outside the folder or upset a shell.
-QString entryPictureFileName(const Library& library, int n);
+QString entryPictureFileName(const Library& library, int n,
+                             const QString& extension = QStringLiteral("png"));

@@ -21,10 +21,16 @@ constexpr Command Commands[] = {
      "Reads a library of any accepted layout and writes it to OUT in the current layout. OUT\n"
      "is replaced only once the whole library has been written.\n",
      runConvert},
-    {"check", "[--kind symbol|linetype] FILE",
-     "Lists what a library keeper should fix: lines the reader skipped, points outside the\n"
-     "drawing area, entities that end an entry's list early, lines of zero length, duplicate\n"
-     "names and colours outside 1..16. Exits with 1 when it lists anything.\n",
+    {"check", "[--kind symbol|linetype] [--json] FILE",
+     "Lists what a library keeper should fix or know, one finding per line: the severity\n"
+     "(error or warning), the rule's id, the entry's number and name, the entity's number and\n"
+     "the text. Errors: lines the reader skipped or lost, points outside the drawing area,\n"
+     "arcs without a valid centre or of a radius above 3000, colours outside 1..16, equal\n"
+     "names, names the host cannot show. Warnings: lines of zero length, entities lying on\n"
+     "one another, empty entries, names equal but for case or trailing blanks, colours while\n"
+     "\"Use colors\" is off, symbols reaching beyond their size radius, line type patterns\n"
+     "that leave gaps or whose stored height is stale, older layouts. --json prints one JSON\n"
+     "object. Exits with 1 when there is an error, 0 when there are only warnings.\n",
      runCheck},
     {"render", "[--kind symbol|linetype] FILE (--entry NAME|#N -o OUT.png | --all DIR) [--scale K]",
      "Draws an entry as the editor shows it right after loading it: the cleared drawing area,\n"

@@ -25,9 +25,7 @@ int runConvert(std::span<const std::string> args) {
     if (!reportUnreadable(in, loaded->result)) {
         return exit_code::Unreadable;  // a part of a library is not converted
     }
-    for (const ReadFinding& finding : loaded->result.findings) {
-        std::cerr << "glyphlib: " << in << ": " << findingText(finding) << '\n';
-    }
+    reportFindings(in, loaded->result);
     const WriteResult written = writeLibraryFile(QString::fromLocal8Bit(out), loaded->library);
     switch (written.outcome) {
         case WriteOutcome::Written:

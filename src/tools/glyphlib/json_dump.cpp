@@ -1,47 +1,15 @@
 #include "tools/glyphlib/json_dump.h"
 
-#include <charconv>
-#include <cstdio>
-
 #include "model/cp1252.h"
+#include "tools/glyphlib/json_text.h"
 #include "tools/glyphlib/library_description.h"
 
 namespace {
 
-void appendString(std::string& out, std::string_view utf8) {
-    out += '"';
-    for (const char c : utf8) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
-
-void appendKey(std::string& out, std::string_view key) {
-    appendString(out, key);
-    out += ':';
-}
-
-void appendInt(std::string& out, std::string_view key, int64_t value) {
-    appendKey(out, key);
-    out += std::to_string(value);
-}
-
-// The shortest text that reads back as the same 4-byte real.
-void appendReal(std::string& out, std::string_view key, float value) {
-    appendKey(out, key);
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    out.append(text, result.ptr);
-}
+using json::appendInt;
+using json::appendKey;
+using json::appendReal;
+using json::appendString;
 
 void appendEntity(std::string& out, const Entity& e) {
     out += '{';

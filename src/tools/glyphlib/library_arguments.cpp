@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <iostream>
 
-#include "tools/glyphlib/command.h"
+#include "tools/glyphlib/command_options.h"
 
 namespace {
 
@@ -19,12 +18,7 @@ std::optional<LibraryKind> kindNamed(std::string_view name) {
 }
 
 std::nullopt_t usageError(std::string_view command, const std::string& message) {
-    std::cerr << "glyphlib " << command << ": " << message << '\n';
-    for (const Command& c : commandTable()) {
-        if (c.name == command) {
-            std::cerr << "usage: glyphlib " << c.name << ' ' << c.synopsis << '\n';
-        }
-    }
+    printUsageError(command, message);
     return std::nullopt;
 }
 

@@ -21,10 +21,7 @@ std::string_view layoutName(LibraryLayout layout) {
 std::string printableText(std::string_view cp1252) {
     std::string text(cp1252);
     for (char& c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        // Below the blank, DEL, and the five bytes that decode to C1 controls.
-        if (byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
-            byte == 0x90 || byte == 0x9D) {
+        if (!isNameByte(c)) {
             c = '?';
         }
     }

@@ -31,6 +31,12 @@ bool holdsLibrary(const ReadResult& result) {
     return result.outcome == ReadOutcome::Read || result.outcome == ReadOutcome::StoppedWithError;
 }
 
+void reportFindings(const std::string& fileName, const ReadResult& result) {
+    for (const ReadFinding& finding : result.findings) {
+        std::cerr << "glyphlib: " << fileName << ": " << findingText(finding) << '\n';
+    }
+}
+
 bool reportUnreadable(const std::string& fileName, const ReadResult& result) {
     std::string reason;
     switch (result.outcome) {

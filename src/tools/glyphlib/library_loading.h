@@ -3,14 +3,20 @@
 #include <memory>
 #include <string>
 
+#include "editing/editor_state.h"
 #include "model/library.h"
 #include "model/read_result.h"
 
-// A library read from a file for one command, with what the reader found.
+// A library read from a file for one command, with what the reader found. The library lives
+// in an edit state, whose working copy draws the pictures of its entries.
 struct LoadedLibrary {
-    Library library;
+    EditorState state;
+    Library& library = state.library;
     ReadResult result;
 
+    LoadedLibrary() = default;
+    LoadedLibrary(const LoadedLibrary&) = delete;
+    LoadedLibrary& operator=(const LoadedLibrary&) = delete;
     ~LoadedLibrary() { releaseLibrary(library); }
 };
 
@@ -22,6 +28,9 @@ bool holdsLibrary(const ReadResult& result);
 // True when the file was read to its end. Otherwise reports on stderr, naming the file, why it
 // could not be read: "Library file not found", "Invalid file format" or the reader's error.
 bool reportUnreadable(const std::string& fileName, const ReadResult& result);
+
+// Reports on stderr, naming the file, the lines the reader skipped or lost.
+void reportFindings(const std::string& fileName, const ReadResult& result);
 
 // A text of the string table, as the window shows it.
 std::string stringText(int number);
