@@ -1,9 +1,13 @@
 // The library keeper's checks on the largest library the model holds: every problem rule over
-// all of it, as `glyphlib check` and the Problems panel run them.
+// all of it, as `glyphlib check` and the Problems panel run them, and `glyphlib diff` of it
+// against a copy with one entity recoloured, with and without reading the two files.
 #include <benchmark/benchmark.h>
 
 #include "display/problem_rules.h"
 #include "largest_library.h"
+#include "model/library_compare.h"
+#include "model/library_reader.h"
+#include "model/library_writer.h"
 
 namespace {
 
@@ -24,6 +28,47 @@ BENCHMARK(BM_CheckLargestLibrary)
     ->Arg(static_cast<int>(LibraryKind::Symbol))
     ->Arg(static_cast<int>(LibraryKind::LineType))
     ->Unit(benchmark::kMillisecond);
+
+// The largest library and its text, and a copy of both in which entity 4 of entry 250 has
+// another colour.
+struct TwoCopies {
+    Library a;
+    Library b;
+    std::string textA;
+    std::string textB;
+    TwoCopies() {
+        fillLargestLibrary(a, LibraryKind::Symbol);
+        fillLargestLibrary(b, LibraryKind::Symbol);
+        Entity& changed = b.entities(250)[3];
+        changed.colour = changed.colour % 16 + 1;
+        textA = writeLibraryText(a);
+        textB = writeLibraryText(b);
+    }
+};
+
+void BM_CompareLargestWithOneChange(benchmark::State& state) {
+    static const TwoCopies copies;
+    for (auto _ : state) {
+        const LibraryComparison diff = compareLibraries(copies.a, copies.b);
+        benchmark::DoNotOptimize(diff.entries.data());
+    }
+}
+BENCHMARK(BM_CompareLargestWithOneChange)->Unit(benchmark::kMillisecond);
+
+void BM_ReadAndCompareLargestWithOneChange(benchmark::State& state) {
+    static const TwoCopies copies;
+    Library a;
+    Library b;
+    allocateLibrary(a);
+    allocateLibrary(b);
+    for (auto _ : state) {
+        readLibraryText(copies.textA, a);
+        readLibraryText(copies.textB, b);
+        const LibraryComparison diff = compareLibraries(a, b);
+        benchmark::DoNotOptimize(diff.entries.data());
+    }
+}
+BENCHMARK(BM_ReadAndCompareLargestWithOneChange)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the library reader as either kind, so that the current layout and
 // both older layouts are reached, runs the problem rules over what was read (each problem
-// must name an entry and entity that exist), and checks that it writes out as a fixed point:
+// must name an entry and entity that exist), compares it with its copy written and read back
+// (a library equals itself, so any difference names entries that exist), and checks that it
+// writes out as a fixed point:
 // writing, reading back and writing again gives the same bytes. Numbers longer than a field
 // are cut when written, and a line type's pattern height is measured on the values in memory,
 // so the fixed point is reached after one more round.
@@ -12,6 +14,7 @@
 
 #include "display/problem_rules.h"
 #include "model/library.h"
+#include "model/library_compare.h"
 #include "model/library_reader.h"
 #include "model/library_writer.h"
 
@@ -32,6 +35,18 @@ void checkProblems(const Library& library, LibraryLayout layout) {
         if ((p.entry != 0 && !entryExists) ||
             (p.entity != 0 &&
              (!entryExists || p.entity > countEntities(library.entities(p.entry))))) {
+            std::abort();
+        }
+    }
+}
+
+void checkComparison(const Library& a, const Library& b) {
+    if (!compareLibraries(a, a).equal()) {
+        std::abort();
+    }
+    for (const EntryComparison& entry : compareLibraries(a, b).entries) {
+        if (entry.entryA < 0 || entry.entryA > a.entryCount || entry.entryB < 0 ||
+            entry.entryB > b.entryCount) {
             std::abort();
         }
     }
@@ -62,6 +77,7 @@ void readAndRewrite(std::string_view bytes, LibraryKind kind) {
             second.entryCount != first.entryCount) {
             std::abort();
         }
+        checkComparison(first, second);
         std::string again = writeLibraryText(second);
         if (round == 1 && again != written) {
             std::abort();

@@ -59,9 +59,11 @@ std::optional<HorizontalExtent> entityHorizontalExtent(const Entity& entity) {
     if (!span) {
         return std::nullopt;
     }
-    const auto [left, right] = std::minmax(span->xAt(span->start), span->xAt(span->end()));
-    return HorizontalExtent{span->contains(std::numbers::pi) ? span->centreX - span->radius : left,
-                            span->contains(0) ? span->centreX + span->radius : right};
+    const double startX = span->xAt(span->start);
+    const double endX = span->xAt(span->end());
+    return HorizontalExtent{
+        span->contains(std::numbers::pi) ? span->centreX - span->radius : std::min(startX, endX),
+        span->contains(0) ? span->centreX + span->radius : std::max(startX, endX)};
 }
 
 std::optional<double> farthestDistance(const Entity& entity, double x, double y) {

@@ -20,7 +20,7 @@ std::span<const Command> commandTable();
 
 namespace exit_code {
 inline constexpr int Success = 0;
-inline constexpr int ProblemsFound = 1;
-inline constexpr int Unreadable = 2;  // the file could not be read or is no library
+inline constexpr int ProblemsFound = 1;  // check: an error; diff: the libraries differ
+inline constexpr int Unreadable = 2;     // the file could not be read or is no library
 inline constexpr int Usage = 64;
 }  // namespace exit_code

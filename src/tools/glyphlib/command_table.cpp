@@ -39,6 +39,14 @@ constexpr Command Commands[] = {
      "writes one picture per entry, named by number and name (007-Tree.png). --scale K\n"
      "enlarges every pixel to K x K (1 to 10, default 1). Pictures are PNG files.\n",
      runRender},
+    {"diff", "[--kind symbol|linetype] [--json | --html OUT.html] A B",
+     "Compares two libraries of one kind entry by entry, in A's order: entries only in A or\n"
+     "only in B, renamed (the same drawing under another name) and changed (header fields,\n"
+     "and entities added, removed, moved or recoloured). Entries are matched by name; the\n"
+     "order of the entries and of an entry's entities is not compared. --json prints one\n"
+     "JSON object; --html writes a page that shows each differing entry's picture in A and\n"
+     "in B side by side. Exits with 0 when the libraries are equal, 1 when they differ.\n",
+     runDiff},
 };
 
 }  // namespace

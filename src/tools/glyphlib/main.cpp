@@ -15,8 +15,8 @@ void printUsage(std::ostream& out) {
     for (const Command& command : commandTable()) {
         out << "  glyphlib " << command.name << ' ' << command.synopsis << '\n';
     }
-    out << "\nExit codes: 0 success, 1 check found problems, 2 the file could not be read or\n"
-           "is no library, 64 bad usage.\n";
+    out << "\nExit codes: 0 success, 1 check found an error or diff a difference, 2 a file could\n"
+           "not be read or written or is no library, 64 bad usage.\n";
 }
 
 bool isHelp(const std::string& arg) {
