@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -14,6 +15,11 @@ inline constexpr int MaxPictureScale = 10;
 // symbols, the origin marker, with nothing selected. Each pixel becomes a scale x scale
 // square (1..MaxPictureScale). The entry becomes the state's working entry.
 QImage entryPicture(EditorState& state, int n, int scale);
+
+// Entry n (1..entryCount) as an SVG document of the drawing surface, scale x 310 pixels wide:
+// one element per entity that the editor draws (lines as `line`, arcs as `path`), in the
+// entry's colours, on no background.
+QByteArray entrySvg(const Library& library, int n, int scale);
 
 // "007-Tree.png" for entry 7 named Tree: the number keeps equal names apart, and of the name
 // only ASCII letters, digits, '-' and '_' are kept (others become '_'), so that no name can

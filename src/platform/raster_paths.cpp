@@ -74,7 +74,19 @@ int compareAngle(Direction a, Direction b) {
     return cross > 0 ? -1 : (cross < 0 ? 1 : 0);
 }
 
+// The direction from the centre of the box through p, in doubled pixels with y up.
+Direction radialOf(int64_t left, int64_t top, int64_t right, int64_t bottom, DisplayPoint p) {
+    const Direction d{2 * int64_t{p.x} - left - right, top + bottom - 2 * int64_t{p.y}};
+    return d.x == 0 && d.y == 0 ? Direction{1, 0} : d;
+}
+
 }  // namespace
+
+bool onOneRadial(int64_t left, int64_t top, int64_t right, int64_t bottom, DisplayPoint from,
+                 DisplayPoint to) {
+    return compareAngle(radialOf(left, top, right, bottom, from),
+                        radialOf(left, top, right, bottom, to)) == 0;
+}
 
 void linePixels(DisplayPoint a, DisplayPoint b, int32_t size, std::vector<PathPixel>& out) {
     out.clear();
@@ -307,14 +319,8 @@ void arcPixels(int64_t left, int64_t top, int64_t right, int64_t bottom, Display
     if (right < 0 || bottom < 0 || left >= size || top >= size) {
         return;
     }
-    const int64_t cx2 = left + right;
-    const int64_t cy2 = top + bottom;
-    const auto radial = [&](DisplayPoint p) {
-        const Direction d{2 * int64_t{p.x} - cx2, cy2 - 2 * int64_t{p.y}};
-        return d.x == 0 && d.y == 0 ? Direction{1, 0} : d;
-    };
-    const Direction start = radial(from);
-    const Direction end = radial(to);
+    const Direction start = radialOf(left, top, right, bottom, from);
+    const Direction end = radialOf(left, top, right, bottom, to);
     const bool whole = compareAngle(start, end) == 0;
     const bool wraps = compareAngle(start, end) > 0;
     const auto inSweep = [&](Direction d) {

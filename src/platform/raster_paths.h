@@ -25,3 +25,8 @@ void linePixels(DisplayPoint a, DisplayPoint b, int32_t size, std::vector<PathPi
 // are listed, in no particular order.
 void arcPixels(int64_t left, int64_t top, int64_t right, int64_t bottom, DisplayPoint from,
                DisplayPoint to, int32_t size, std::vector<PathPixel>& out);
+
+// Whether `from` and `to` lie on one radial from the centre of the box, so that an arc between
+// them is the whole outline (a point at the centre stands for the radial to the right).
+bool onOneRadial(int64_t left, int64_t top, int64_t right, int64_t bottom, DisplayPoint from,
+                 DisplayPoint to);

@@ -47,6 +47,14 @@ constexpr Command Commands[] = {
      "JSON object; --html writes a page that shows each differing entry's picture in A and\n"
      "in B side by side. Exits with 0 when the libraries are equal, 1 when they differ.\n",
      runDiff},
+    {"export", "[--kind symbol|linetype] FILE (--entry NAME|#N -o OUT.svg | --all DIR) [--scale K]",
+     "Writes an entry as an SVG drawing with one element per entity: lines as <line>, arcs as\n"
+     "<path> along the circle the editor draws, in the palette's colours (black while the\n"
+     "entry's \"Use colors\" is off), on no background. It needs nothing else to show. --entry\n"
+     "picks the entry by name or by number (#1 is the first); --all DIR writes one drawing per\n"
+     "entry, named by number and name (007-Tree.svg). --scale K makes the drawing K times\n"
+     "310 pixels wide (1 to 10, default 1).\n",
+     runExport},
 };
 
 }  // namespace
