@@ -1,5 +1,6 @@
 #include "app/library_commands.h"
 
+#include <QFileInfo>
 #include <QSignalBlocker>
 
 #include "app/edit_form.h"
@@ -68,8 +69,11 @@ bool saveLibrary(TEditForm& form) {
     const Library& library = ctx.state.library;
     const bool written = writeLibrary(form, library.libraryFileName);
     if (written) {
-        offerAsDefaultLibrary(form.settings(), library.libraryKind, library.libraryFileName, ctx.ui,
-                              ctx.strings);
+        // The host looks for a relative name in its own folder: record where the file is.
+        const std::string absolute = QFileInfo(QString::fromStdString(library.libraryFileName))
+                                         .absoluteFilePath()
+                                         .toStdString();
+        offerAsDefaultLibrary(form.settings(), library.libraryKind, absolute, ctx.ui, ctx.strings);
     }
     return written;
 }

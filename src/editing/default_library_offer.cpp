@@ -5,6 +5,8 @@ namespace {
 constexpr int SetAsSystemLibraryText = 102;
 constexpr int ConfirmCaption = 105;
 constexpr int WarningCaption = 106;
+constexpr int NoHostSettingsText = 130;
+constexpr int NotRecordedText = 131;
 
 }  // namespace
 
@@ -16,8 +18,14 @@ DefaultLibraryResult offerAsDefaultLibrary(SettingsStore& settings, LibraryKind 
                               strings.loadText(ConfirmCaption), MessageIcon::Question,
                               MessageButtons::YesNo) == MessageAnswer::Yes;
     });
-    if (result.outcome == DefaultLibraryOutcome::WriteFailed) {
-        ui.showMessage(result.error, strings.loadText(WarningCaption), MessageIcon::Warning,
+    std::string warning;
+    if (result.outcome == DefaultLibraryOutcome::NoHostSettings) {
+        warning = strings.loadText(NoHostSettingsText);
+    } else if (result.outcome == DefaultLibraryOutcome::WriteFailed) {
+        warning = strings.loadText(NotRecordedText) + "\n" + result.error;
+    }
+    if (!warning.empty()) {
+        ui.showMessage(warning, strings.loadText(WarningCaption), MessageIcon::Warning,
                        MessageButtons::Ok);
     }
     return result;

@@ -8,8 +8,9 @@
 
 // Called by Save and Save As right after the library was written. Unless the file is the
 // host's default library of the kind already, asks with string 102 (caption 105, Yes and No)
-// whether it becomes the default and records it on Yes. A refused write is shown in a warning
-// box (caption 106) that says why; the library itself stays saved.
+// whether it becomes the default and records it on Yes. When Yes records nothing, a warning box
+// (caption 106) says so: string 130 when the host has no settings, string 131 and the reason
+// when the write was refused. The library itself stays saved.
 DefaultLibraryResult offerAsDefaultLibrary(SettingsStore& settings, LibraryKind kind,
                                            const std::string& fileName, EditorUi& ui,
                                            const StringSource& strings);

@@ -8,6 +8,8 @@
 
 #ifndef _WIN32
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace {
@@ -109,6 +111,7 @@ bool isReadOnlyFile(const std::string& fileName) {
 #ifdef _WIN32
     return false;
 #else
-    return ::access(fileName.c_str(), W_OK) != 0;
+    // A read-only file system is no property of the file: a save there fails with its reason.
+    return ::access(fileName.c_str(), W_OK) != 0 && errno != EROFS;
 #endif
 }

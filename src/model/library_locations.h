@@ -46,7 +46,8 @@ DefaultLibraryResult offerAsDefaultLibrary(SettingsStore& settings, LibraryKind 
                                            const std::string& fileName,
                                            const std::function<bool()>& confirm);
 
-// True when the file exists and may not be written: no write permission for anyone (the file
-// is marked read-only, which counts even for the superuser) or none for the current user.
-// False when it is writable or does not exist.
+// True when the file exists and its own permissions forbid writing it: no write permission for
+// anyone (the file is marked read-only, which counts even for the superuser) or none for the
+// current user. False when it is writable or does not exist, and on a read-only file system,
+// where the file itself may be written but the save fails.
 bool isReadOnlyFile(const std::string& fileName);

@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "model/bulk_storage.h"
+#include "model/library_locations.h"
 #include "model/library_reader.h"
 #include "model/library_writer.h"
 
@@ -78,19 +79,6 @@ QString resolvedTarget(const QString& path) {
     }
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? info.symLinkTarget() : canonical;  // empty: a dangling link
-}
-
-// Like the read-only attribute: no write bit for the owner, or no right to write it at all.
-// A read-only file system is no attribute of the file: that save fails like any other.
-bool isReadOnly(const QString& target) {
-    const QFileInfo info(target);
-    if (!info.exists()) {
-        return false;
-    }
-    if (!(info.permissions() & QFile::WriteOwner)) {
-        return true;
-    }
-    return ::access(QFile::encodeName(target).constData(), W_OK) != 0 && errno != EROFS;
 }
 
 // The finished text is committed under this name beside the target and only then renamed over
@@ -163,7 +151,7 @@ void removeInterruptedSaves(const QString& path) {
 
 WriteResult replaceFileContents(const QString& path, std::string_view bytes) {
     const QString target = resolvedTarget(path);
-    if (isReadOnly(target)) {
+    if (isReadOnlyFile(target.toStdString())) {
         return {WriteOutcome::ReadOnly, QString()};
     }
     removeInterruptedSaves(target);

@@ -16,8 +16,11 @@ class DefaultLibraryOfferTest : public ::testing::Test {
 
     MemorySettingsStore store;
     RecordingEditorUi ui;
-    TableStrings strings{
-        {{102, "Set saved library as System library?"}, {105, "Confirm"}, {106, "Warning"}}};
+    TableStrings strings{{{102, "Set saved library as System library?"},
+                          {105, "Confirm"},
+                          {106, "Warning"},
+                          {130, "no host settings"},
+                          {131, "not recorded"}}};
 };
 
 TEST_F(DefaultLibraryOfferTest, YesRecordsTheLineTypeDefaultAfterAskingWithTheConfirmBox) {
@@ -49,17 +52,21 @@ TEST_F(DefaultLibraryOfferTest, RefusedWriteIsShownAsAWarningThatNamesTheValue) 
     ui.answer = MessageAnswer::Yes;
     EXPECT_EQ(offer("/maps/new.ltp").outcome, DefaultLibraryOutcome::WriteFailed);
     ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text.rfind("not recorded\n", 0), 0u);
     EXPECT_NE(ui.messages[1].text.find("\"Linetype Library\""), std::string::npos);
     EXPECT_EQ(ui.messages[1].caption, "Warning");
     EXPECT_EQ(ui.messages[1].icon, MessageIcon::Warning);
     EXPECT_EQ(ui.messages[1].buttons, MessageButtons::Ok);
 }
 
-TEST_F(DefaultLibraryOfferTest, WithoutHostSettingsYesShowsNothingMore) {
+TEST_F(DefaultLibraryOfferTest, WithoutHostSettingsYesWarnsThatNothingWasRecorded) {
     ui.answer = MessageAnswer::Yes;
     EXPECT_EQ(offer("/maps/new.ltp").outcome, DefaultLibraryOutcome::NoHostSettings);
     EXPECT_EQ(offer("/maps/new.ltp").outcome, DefaultLibraryOutcome::NoHostSettings);
-    EXPECT_EQ(ui.messages.size(), 2u);
+    ASSERT_EQ(ui.messages.size(), 4u);
+    EXPECT_EQ(ui.messages[1].text, "no host settings");
+    EXPECT_EQ(ui.messages[1].caption, "Warning");
+    EXPECT_EQ(ui.messages[1].icon, MessageIcon::Warning);
     EXPECT_EQ(store.writes, 0);
 }
 

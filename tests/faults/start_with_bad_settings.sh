@@ -5,6 +5,8 @@ set -euo pipefail
 editor=$1 library=$2 work=$3
 rm -rf "$work" && mkdir -p "$work"
 long_path=$(head -c 10000 /dev/zero | tr '\0' 'x')
+# A list holding a list ... 50,000 deep, in the escaped data stream form of a typed value.
+nesting=$(printf '\\0\\0\\0\\t\\0\\0\\0\\0\\x1%.0s' $(seq 50000))
 key='Software\Microsoft\Windows\CurrentVersion\App%20Paths\PWHost.exe'
 font='Veltrax\Veltrax%20Ducton\4.0\Font%20Size%20Adjustment'
 
@@ -15,6 +17,7 @@ cases=(
     "font-not-a-number|$(printf '[Software]\n%s=twelve\n' "$font")"
     "font-huge|$(printf '[Software]\n%s=99999999999\n' "$font")"
     "path-without-semicolon|$(printf '[%s]\nPath=/opt/host\n' "$key")"
+    "typed-value-nested-50000-deep|$(printf '[Software]\n%s=@Variant(%s)\n' "$font" "$nesting")"
     "path-of-10000-characters|$(printf '[%s]\nPath=%s;%s\n' "$key" "$long_path" "$long_path")"
 )
 failed=0
