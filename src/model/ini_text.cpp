@@ -178,8 +178,17 @@ std::string_view lastLine(std::string_view text) {
     return newline == std::string_view::npos ? text : text.substr(newline + 1);
 }
 
-bool endsLine(std::string_view before) {
-    return before.empty() || before.back() == '\n' || before == ByteOrderMark;
+bool atTextStart(std::string_view before) {
+    return before.empty() || before == ByteOrderMark;
+}
+
+// What ends the line before a line added after before: nothing at the start of the text or of
+// a line, LF after a lone CR (which no line ends in otherwise), else the text's line ending.
+std::string_view lineEndNeeded(std::string_view before, std::string_view eol) {
+    if (atTextStart(before) || before.back() == '\n') {
+        return {};
+    }
+    return before.back() == '\r' ? std::string_view("\n") : eol;
 }
 
 }  // namespace
@@ -309,31 +318,23 @@ std::optional<std::string> IniText::withValue(std::string_view key, std::string_
             home = &section;
         }
     }
-    const std::string_view eol = lineEndingOf(text_);
-    std::string added;
-    size_t at = 0;
     std::vector<std::string_view> nameParts;
+    size_t at = readEnd_;
     if (home != nullptr) {
         at = home->end;
         const auto homeParts =
             static_cast<size_t>(std::count(home->path.begin(), home->path.end(), '\0'));
         nameParts.assign(keyParts.begin() + static_cast<ptrdiff_t>(homeParts), keyParts.end());
-    } else {
-        at = readEnd_;
-        const std::string_view before = std::string_view(text_).substr(0, at);
-        if (!before.empty() && before != ByteOrderMark) {
-            if (before.back() != '\n') {
-                added += eol;
-            }
-            // A blank line between the sections, unless there is one already.
-            if (!trimmed(lastLine(before)).empty()) {
-                added += eol;
-            }
+    }
+    const std::string_view eol = lineEndingOf(text_);
+    const std::string_view before = std::string_view(text_).substr(0, at);
+    std::string added(lineEndNeeded(before, eol));
+    if (home == nullptr) {
+        // A blank line between the sections, unless there is one already.
+        if (!atTextStart(before) && !trimmed(lastLine(before)).empty()) {
+            added += eol;
         }
         added += '[' + encodedPath(keyParts) + ']';
-        added += eol;
-    }
-    if (home != nullptr && !endsLine(std::string_view(text_).substr(0, at))) {
         added += eol;
     }
     nameParts.push_back(name);
