@@ -6,7 +6,7 @@ editor=$1 library=$2 work=$3
 rm -rf "$work" && mkdir -p "$work"
 long_path=$(head -c 10000 /dev/zero | tr '\0' 'x')
 # A list holding a list ... 50,000 deep, in the escaped data stream form of a typed value.
-nesting=$(printf '\\0\\0\\0\\t\\0\\0\\0\\0\\x1%.0s' $(seq 50000))
+nesting=$(printf '\\0\\0\\0\\t\\0\\0\\0\\x1%.0s' $(seq 50000))'\0\0\0\t\0\0\0\0'
 key='Software\Microsoft\Windows\CurrentVersion\App%20Paths\PWHost.exe'
 font='Veltrax\Veltrax%20Ducton\4.0\Font%20Size%20Adjustment'
 
