@@ -1,16 +1,23 @@
-// Reading and writing the largest library the model holds: 500 entries of 250 entities, every
-// second one an arc (about 5.4 MB of text). `codec_bench --write=FILE` writes that library to
-// FILE instead, for measuring the command-line tool on it.
+// Reading, writing and saving the largest library the model holds: 500 entries of 250
+// entities, every second one an arc (about 5.4 MB of text). `codec_bench --write=FILE` writes
+// that library to FILE instead, for measuring the command-line tool on it.
 #include <benchmark/benchmark.h>
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "largest_library.h"
 #include "model/library.h"
 #include "model/library_reader.h"
+#include "model/library_snapshot.h"
 #include "model/library_writer.h"
+#include "platform/earlier_versions.h"
+#include "platform/library_file.h"
 
 namespace {
 
@@ -53,6 +60,52 @@ BENCHMARK(BM_WriteLargestLibrary)
     ->Arg(static_cast<int>(LibraryKind::Symbol))
     ->Arg(static_cast<int>(LibraryKind::LineType))
     ->Unit(benchmark::kMillisecond);
+
+// A save as the editor makes it, over the file of the last save, in a new folder in the current
+// one (so it measures the disk it is run on): the text, the write, the syncs and the rename,
+// and with Arg(1) the replaced file kept as an earlier version (a hard link, and the oldest
+// beyond 20 removed).
+void BM_SaveLargestLibrary(benchmark::State& state) {
+    Library library;
+    fillLargestLibrary(library, LibraryKind::Symbol);
+    QTemporaryDir dir(QDir::current().filePath("save-bench-XXXXXX"));
+    qputenv("GLYPHWRIGHT_DATA_DIR", dir.filePath("data").toLocal8Bit());
+    const QString path = dir.filePath("largest.sym");
+    const bool keepVersions = state.range(0) == 1;
+    for (auto _ : state) {
+        std::optional<KeptVersion> replaced;
+        if (keepVersions) {
+            replaced.emplace(path);
+        }
+        const WriteResult written = writeLibraryFile(path, library);
+        if (written.outcome != WriteOutcome::Written) {
+            state.SkipWithError("the save failed");
+            break;
+        }
+        if (replaced) {
+            replaced->keep();
+        }
+    }
+    state.SetLabel(keepVersions ? "keeping the replaced file" : "the save alone");
+}
+BENCHMARK(BM_SaveLargestLibrary)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What a recovery copy costs the editor's own thread: the snapshot of the library that the
+// writer's thread then turns into text and writes.
+void BM_RecoverySnapshotOfLargestLibrary(benchmark::State& state) {
+    Library library;
+    fillLargestLibrary(library, LibraryKind::Symbol);
+    library.currentEntry = 1;
+    WorkingCopy work;
+    copyEntryToWork(library, 1, work);
+    Library snapshot;
+    allocateLibrary(snapshot);
+    for (auto _ : state) {
+        snapshotLibrary(library, work, snapshot);
+        benchmark::DoNotOptimize(snapshot.entities(MaxEntries).data());
+    }
+}
+BENCHMARK(BM_RecoverySnapshotOfLargestLibrary)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

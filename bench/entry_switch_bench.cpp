@@ -5,6 +5,7 @@
 #include "editing/edit_context.h"
 #include "editing/entry_session.h"
 #include "editing/redraw.h"
+#include "model/library_snapshot.h"
 #include "platform/headless_ports.h"
 #include "platform/qt_canvas.h"
 #include "platform/string_table.h"
@@ -50,6 +51,19 @@ void BM_EntrySwitchOf250Entities(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EntrySwitchOf250Entities)->Unit(benchmark::kMicrosecond);
+
+// What every handler adds while the library has unsaved changes: the check whether the
+// recovery copy must follow, over a working copy of 250 entities.
+void BM_UnsavedChangeCheckOf250Entities(benchmark::State& state) {
+    EditorState editor;
+    fillTwoFullEntries(editor.library);
+    copyEntryToWork(editor.library, 1, editor.work);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(editFingerprint(editor.library, editor.work));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_UnsavedChangeCheckOf250Entities)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -45,11 +45,16 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
       ui_(*this, commands_, widgets_),
       ctx_{state_, canvas_, ui_, strings_, clipboard},
       settings_(options_.settings ? options_.settings : createHostSettingsStore()),
-      startupChoice_(chooseLibrary(options_.argument, [](const std::string& name) {
-          return QFileInfo(QString::fromStdString(name)).isFile();
-      })) {
-    // A large library takes as long to read as the window takes to build: both at once.
-    if (!startupChoice_.fileName.empty()) {
+      startupChoice_(chooseLibrary(options_.argument,
+                                   [](const std::string& name) {
+                                       return QFileInfo(QString::fromStdString(name)).isFile();
+                                   })),
+      recovery_(state_.library, state_.work, [this] { return libraryWatch_.knownStamp(); }),
+      startupRecovery_(
+          findStartupRecovery(startupChoice_.kind, recoveryLookupName(options_.argument))) {
+    // A large library takes as long to read as the window takes to build: both at once. Not
+    // while a recovery copy of it waits for the user's answer, which comes before any read.
+    if (!startupChoice_.fileName.empty() && !startupRecovery_.orphan) {
         preRead_ = std::make_unique<LibraryPreRead>(startupChoice_.fileName, startupChoice_.kind);
     }
     setObjectName("TEditForm");
@@ -66,6 +71,7 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
     applyFontSizeAdjustment(*client, options_.fontSizeAdjustment);
     widgets_.symBox->setRaster(&canvas_.image());
     FormCreate();
+    addRecoveryCommands();
     connectHandlers();
     widgets_.SymbList->setFocus();
 }
@@ -156,6 +162,7 @@ void TEditForm::Form_Load() {
     hintsInstalled_ = true;
     setMenuCaptions(commands_, strings_);
     setHelpContexts(commands_);
+    setRecoveryCommandTexts();
     setProperty("helpContext", MainWindowHelpContext);
 
     // 11 to 13: the kind of library, from the command line, and what the window shows for it.
@@ -204,6 +211,12 @@ void TEditForm::Form_Load() {
     ui_.invalidateDrawing();
     if (read) {
         showLibraryRead(*this, s.library.libraryFileName, read->result);
+        s.library.libraryModified = false;
+    }
+    const bool restored = offerStartupRecovery(*this, startupRecovery_);
+    startupRecovery_ = {};
+    if (!read && !restored && !choice.fileName.empty()) {
+        readLibrary(*this, choice.fileName);
         s.library.libraryModified = false;
     }
 }
@@ -263,6 +276,8 @@ void TEditForm::FormClose() {
         return;
     }
     closed_ = true;
+    // Whatever was not saved by now, the user chose not to keep.
+    recovery_.discard();
     releaseLibrary(state_.library);
     // A strings module is a table read into memory; letting it go cannot fail.
     strings_.releaseStringsModule();

@@ -12,6 +12,7 @@
 #include "app/edit_form_layout.h"
 #include "app/form_commands.h"
 #include "app/qt_editor_ui.h"
+#include "app/recovery_commands.h"
 #include "editing/edit_context.h"
 #include "editing/editor_state.h"
 #include "editing/text_clipboard.h"
@@ -20,6 +21,7 @@
 #include "platform/help_book.h"
 #include "platform/library_pre_read.h"
 #include "platform/qt_canvas.h"
+#include "platform/recovery_keeper.h"
 #include "platform/string_table.h"
 
 class EntryDialog;
@@ -70,6 +72,8 @@ class TEditForm : public QMainWindow {
     EntryDialog& entryDialog();
     // The library file as last read or written, to notice other programs' changes.
     FileChangeWatch& libraryWatch() { return libraryWatch_; }
+    // The copy of the unsaved library kept against a crash.
+    RecoveryKeeper& recovery() { return recovery_; }
 
     // Runs handler on the edit state, then shows what it drew. Every handler of the editing
     // core runs through here.
@@ -100,6 +104,8 @@ class TEditForm : public QMainWindow {
     void connectFormCommand(Command command, void (*handler)(TEditForm&));
     void Form_MouseMove();
     void FormPaint();
+    void addRecoveryCommands();
+    void setRecoveryCommandTexts();
 
     EditFormOptions options_;
     StringTable& strings_;
@@ -113,6 +119,10 @@ class TEditForm : public QMainWindow {
     StartupChoice startupChoice_;              // from the command line, for the whole run
     std::unique_ptr<LibraryPreRead> preRead_;  // the library file being read until Form_Load
     FileChangeWatch libraryWatch_;
+    RecoveryKeeper recovery_;
+    StartupRecovery startupRecovery_;  // found before the library is read, offered at Form_Load
+    QAction* LibMenu_Recover = nullptr;
+    QAction* LibMenu_Versions = nullptr;
     TAboutFrm* aboutBox_ = nullptr;
     LibraryFileDialog* OpenDialog1 = nullptr;
     LibraryFileDialog* SaveDialog1 = nullptr;

@@ -35,6 +35,7 @@ void TEditForm::runHandler(const std::function<void(EditContext&)>& handler) {
     handler(ctx_);
     // The core draws straight into the canvas raster; show what it drew.
     widgets_.symBox->update();
+    recovery_.noteEdit();
 }
 
 void TEditForm::connectCommand(Command command, std::function<void(EditContext&)> handler) {

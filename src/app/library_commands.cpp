@@ -99,6 +99,7 @@ void Libmenu_New_Click(TEditForm& form) {
     }
     EditContext& ctx = form.context();
     EditorState& s = ctx.state;
+    form.recovery().discard();
     s.library.libraryFileName.clear();
     s.library.entryCount = 0;
 
@@ -148,17 +149,22 @@ void LibMenu_Open_Click(TEditForm& form) {
     ctx.ui.setPointerCapture(true);
 }
 
-void replaceLibrary(TEditForm& form, const std::string& fileName) {
+void clearForRead(TEditForm& form) {
     EditContext& ctx = form.context();
-    Library& library = ctx.state.library;
-    library.libraryFileName = fileName;
-    clearLibrary(library);
+    clearLibrary(ctx.state.library);
     emptyWork(ctx);
     clearSelection(ctx);
     ctx.ui.invalidateDrawing();
     // An entry number of the library before could point past the entries of this one; a read
     // that gets as far as the first entry makes it current.
-    library.currentEntry = 0;
+    ctx.state.library.currentEntry = 0;
+}
+
+void replaceLibrary(TEditForm& form, const std::string& fileName) {
+    Library& library = form.state().library;
+    form.recovery().discard();
+    library.libraryFileName = fileName;
+    clearForRead(form);
     readLibrary(form, fileName);
     library.libraryModified = false;
     library.entryModified = false;

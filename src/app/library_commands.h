@@ -30,6 +30,9 @@ bool saveLibrary(TEditForm& form);
 // without a file name, so the next Save asks for one.
 SaveOutcome saveLibraryAs(TEditForm& form);
 
+// Empties the library, the working copy and the selection before another library is read in.
+void clearForRead(TEditForm& form);
+
 // Reads fileName in place of the library in memory, dropping what was edited; Open and reading
 // a library again after another program changed it.
 void replaceLibrary(TEditForm& form, const std::string& fileName);

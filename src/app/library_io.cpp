@@ -5,6 +5,7 @@
 #include "editing/entry_session.h"
 #include "editing/selection.h"
 #include "model/cp1252.h"
+#include "platform/earlier_versions.h"
 #include "platform/library_file.h"
 
 namespace {
@@ -68,7 +69,7 @@ void showLibraryRead(TEditForm& form, const std::string& fileName, const ReadRes
     }
     if (result.clearsFileName()) {
         library.libraryFileName.clear();
-    } else {
+    } else if (!fileName.empty()) {
         // What an interrupted save of this library left beside it goes now, not only at the
         // next save.
         removeInterruptedSaves(QString::fromStdString(fileName));
@@ -101,9 +102,11 @@ bool writeLibrary(TEditForm& form, const std::string& fileName) {
     if (library.currentEntry > 0) {
         storeEntry(ctx, library.currentEntry);
     }
+    KeptVersion replaced(QString::fromStdString(fileName));
     const WriteResult written = writeLibraryFile(QString::fromStdString(fileName), library);
     switch (written.outcome) {
         case WriteOutcome::Written:
+            replaced.keep();
             break;
         case WriteOutcome::ReadOnly:
             reportError(ctx, ctx.strings.loadText(ReadOnlyString));
@@ -117,6 +120,7 @@ bool writeLibrary(TEditForm& form, const std::string& fileName) {
             return false;
     }
     library.libraryModified = false;
+    form.recovery().discard();
     form.libraryWatch().watch(QString::fromStdString(fileName));
     ctx.ui.setStatusText(0, ctx.strings.loadText(LibrarySavedString));
     return true;

@@ -40,6 +40,13 @@ void FileChangeWatch::acceptDiskState() {
     marked_ = false;
 }
 
+std::optional<FileStamp> FileChangeWatch::knownStamp() const {
+    if (!known_) {
+        return std::nullopt;
+    }
+    return FileStamp{known_->size, known_->modifiedNs};
+}
+
 void FileChangeWatch::noteSignal(const QString& path) {
     if (path != path_) {
         return;

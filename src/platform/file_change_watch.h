@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/recovery_record.h"
+
 // Notices that another program changed the open library file. The watcher only marks the file
 // as worth a look; whether it really changed is decided by the file's identity (device, inode,
 // size, modification time) against the one taken when the editor last read or wrote it, so the
@@ -26,6 +28,8 @@ class FileChangeWatch : public QObject {
     void acceptDiskState();
 
     const QString& path() const { return path_; }
+    // The file's size and modification time in the known state; none when it did not exist.
+    std::optional<FileStamp> knownStamp() const;
 
   private:
     struct Identity {

@@ -13,9 +13,10 @@
 #include "platform/headless_ports.h"
 
 // A main window started as the program starts it, with its own folder for library files,
-// strings modules and the host's settings files (user.ini and machine.ini, none until a test
-// writes them), and the built-in strings unless a test puts a module there. The host runs
-// while hostRunning_ is set; help pages asked for are recorded instead of opened.
+// strings modules, the host's settings files (user.ini and machine.ini, none until a test
+// writes them) and the program's data folder (data/), and the built-in strings unless a test puts a
+// module there. The host runs while hostRunning_ is set; help pages asked for are recorded instead
+// of opened.
 class EditFormTest : public ::testing::Test {
   protected:
     std::string path(const QString& name) const { return folder_.filePath(name).toStdString(); }
@@ -39,6 +40,7 @@ class EditFormTest : public ::testing::Test {
         qputenv("GLYPHWRIGHT_USER_SETTINGS", folder_.filePath("user.ini").toLocal8Bit());
         qputenv("GLYPHWRIGHT_MACHINE_SETTINGS", folder_.filePath("machine.ini").toLocal8Bit());
         qputenv("GLYPHWRIGHT_PROGRAM_SETTINGS", folder_.filePath("program.ini").toLocal8Bit());
+        qputenv("GLYPHWRIGHT_DATA_DIR", folder_.filePath("data").toLocal8Bit());
         form_ = std::make_unique<TEditForm>(std::move(options), strings_, clipboard_);
         form_->show();
         form_->Form_Load();

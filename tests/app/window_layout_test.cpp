@@ -79,8 +79,9 @@ TEST_F(EditFormTest, MenusHoldEveryItemInOrder) {
                                         "MainMenu_Symbol", "MainMenu_LineType", "MainMenu_Help"}));
     const FormCommands& c = f.commands();
     using V = std::vector<std::string>;
-    EXPECT_EQ(itemNames(c.MainMenu_File), (V{"LibMenu_New", "LibMenu_Open", "-", "LibMenu_Save",
-                                             "LibMenu_SaveAs", "-", "LibMenu_Exit"}));
+    EXPECT_EQ(itemNames(c.MainMenu_File),
+              (V{"LibMenu_New", "LibMenu_Open", "-", "LibMenu_Save", "LibMenu_SaveAs", "-",
+                 "LibMenu_Recover", "LibMenu_Versions", "-", "LibMenu_Exit"}));
     EXPECT_EQ(
         itemNames(c.MainMenu_Edit),
         (V{"EditMenu_Undo", "-", "EditMenu_Cut", "EditMenu_Copy", "EditMenu_Paste",

@@ -55,6 +55,12 @@ constexpr Command Commands[] = {
      "entry, named by number and name (007-Tree.svg). --scale K makes the drawing K times\n"
      "310 pixels wide (1 to 10, default 1).\n",
      runExport},
+    {"versions", "[--kind symbol|linetype] FILE",
+     "Lists the earlier versions the editor keeps of the library, newest first: the time each\n"
+     "was saved, its size, its entry count and the file that holds it. Every save in the\n"
+     "editor keeps the file it replaces, the last 20 per library, in the program's data folder\n"
+     "(GLYPHWRIGHT_DATA_DIR when set).\n",
+     runVersions},
 };
 
 }  // namespace

@@ -12,6 +12,7 @@ int runCheck(std::span<const std::string> args);
 int runRender(std::span<const std::string> args);
 int runDiff(std::span<const std::string> args);
 int runExport(std::span<const std::string> args);
+int runVersions(std::span<const std::string> args);
 
 // How the library kind is chosen, for every command's help.
 std::string_view kindHelp();
