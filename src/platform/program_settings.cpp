@@ -1,7 +1,9 @@
 #include "platform/program_settings.h"
 
 #include <QStandardPaths>
+#include <array>
 #include <charconv>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -60,6 +62,20 @@ int ProgramSettings::integer(std::string_view key, int fallback, int min, int ma
                                                                                  : fallback;
 }
 
+double ProgramSettings::real(std::string_view key, double fallback, double min, double max) const {
+    const std::optional<std::string> value = raw(key);
+    double number = 0;
+    if (!value) {
+        return fallback;
+    }
+    const char* end = value->data() + value->size();
+    const auto [stop, error] = std::from_chars(value->data(), end, number);
+    return error == std::errc() && stop == end && std::isfinite(number) && number >= min &&
+                   number <= max
+               ? number
+               : fallback;
+}
+
 bool ProgramSettings::flag(std::string_view key, bool fallback) const {
     const QString value = text(key).trimmed().toLower();
     if (value == QLatin1String("true") || value == QLatin1String("1")) {
@@ -87,6 +103,13 @@ bool ProgramSettings::setText(std::string_view key, const QString& value) {
 
 bool ProgramSettings::setInteger(std::string_view key, int value) {
     return setRaw(key, std::to_string(value));
+}
+
+bool ProgramSettings::setReal(std::string_view key, double value) {
+    // The shortest text that reads back as the same number.
+    std::array<char, 32> text{};
+    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value);
+    return setRaw(key, std::string_view(text.data(), static_cast<size_t>(end - text.data())));
 }
 
 bool ProgramSettings::setFlag(std::string_view key, bool value) {

@@ -35,6 +35,8 @@ class ProgramSettings {
     QString text(std::string_view key, const QString& fallback = {}) const;
     // A whole number within [min, max]; anything else gives fallback.
     int integer(std::string_view key, int fallback, int min, int max) const;
+    // A finite number within [min, max]; anything else gives fallback.
+    double real(std::string_view key, double fallback, double min, double max) const;
     // "true" or "false" (any case), "1" or "0".
     bool flag(std::string_view key, bool fallback) const;
     // Bytes stored as base64; empty when missing or not base64.
@@ -42,6 +44,7 @@ class ProgramSettings {
 
     bool setText(std::string_view key, const QString& value);
     bool setInteger(std::string_view key, int value);
+    bool setReal(std::string_view key, double value);
     bool setFlag(std::string_view key, bool value);
     bool setBytes(std::string_view key, const QByteArray& value);
 

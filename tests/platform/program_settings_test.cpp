@@ -25,6 +25,7 @@ TEST(ProgramSettings, ValuesOfEveryKindRoundTripAndTheUsersOwnLinesStay) {
     ASSERT_TRUE(settings.setInteger("Zoom/Percent", 250)) << settings.lastError();
     ASSERT_TRUE(settings.setBytes("MainWindow/State", state));
     ASSERT_TRUE(settings.setFlag("Help/Open", true));
+    ASSERT_TRUE(settings.setReal("Zoom/Factor", 0.1 + 0.2));
     ASSERT_TRUE(settings.setText("Help/Page", QStringLiteral(" C:\\Büro\\\"x\" ")));
 
     QFile file(path);
@@ -38,6 +39,8 @@ TEST(ProgramSettings, ValuesOfEveryKindRoundTripAndTheUsersOwnLinesStay) {
     EXPECT_EQ(reread.bytes("MainWindow/State"), state);
     EXPECT_EQ(reread.bytes("Zoom/Bad"), QByteArray());
     EXPECT_TRUE(reread.flag("Help/Open", false));
+    EXPECT_EQ(reread.real("Zoom/Factor", 1, 0, 4), 0.1 + 0.2);
+    EXPECT_EQ(reread.real("Zoom/Factor", 1, 0.5, 4), 1);
     EXPECT_EQ(reread.text("Help/Page"), QStringLiteral(" C:\\Büro\\\"x\" "));
 
     const QByteArray before = readFile(path);
