@@ -109,8 +109,8 @@ void TEditForm::FormCreate() {
 void TEditForm::connectHandlers() {
     centralWidget()->installEventFilter(this);
     centralWidget()->setMouseTracking(true);
-    for (QToolButton* button :
-         {widgets_.tbSelectBtn, widgets_.tbArcBtn, widgets_.tbLineBtn, widgets_.tbUndoBtn}) {
+    for (QToolButton* button : {widgets_.tbSelectBtn, widgets_.tbArcBtn, widgets_.tbLineBtn,
+                                widgets_.tbUndoBtn, widgets_.tbRedoBtn}) {
         button->installEventFilter(this);
     }
     for (ColourBox* box : widgets_.colourBoxes) {
@@ -134,6 +134,7 @@ void TEditForm::connectHandlers() {
     connectEditingHandlers();
     connectClipboardAndKeyboard();
     connectLibraryHandlers();
+    connectTransformHandlers();
 }
 
 void TEditForm::Form_Load() {
@@ -149,8 +150,8 @@ void TEditForm::Form_Load() {
     ui_.setGrabCursor(constCursor());
 
     // 3 to 5: what cannot be used before a library is read.
-    for (C command :
-         {C::MainMenu_Edit, C::MainMenu_Draw, C::tbArcBtn, C::tbLineBtn, C::tbUndoBtn}) {
+    for (C command : {C::MainMenu_Edit, C::MainMenu_Draw, C::tbArcBtn, C::tbLineBtn, C::tbUndoBtn,
+                      C::tbRedoBtn}) {
         ui_.setEnabled(command, false);
     }
     clearSelection(ctx_);
@@ -189,6 +190,7 @@ void TEditForm::Form_Load() {
     s.pointerState = PointerState::SelectIdle;
     ui_.setCursor(CursorShape::Arrow);
     s.undoCount = 0;
+    s.redoCount = 0;
     s.lastPoint = {};
 
     // 20: Qt's hints already take the system's tooltip colours.

@@ -26,6 +26,7 @@
 
 class EntryDialog;
 class LibraryFileDialog;
+class ScaleDialog;
 
 // What the main window is started with.
 struct EditFormOptions {
@@ -70,6 +71,7 @@ class TEditForm : public QMainWindow {
     LibraryFileDialog& saveDialog();
     // TAddSym or TAddLType, whichever the library kind uses.
     EntryDialog& entryDialog();
+    ScaleDialog& scaleDialog();
     // The library file as last read or written, to notice other programs' changes.
     FileChangeWatch& libraryWatch() { return libraryWatch_; }
     // The copy of the unsaved library kept against a crash.
@@ -100,6 +102,7 @@ class TEditForm : public QMainWindow {
     void connectEditingHandlers();
     void connectClipboardAndKeyboard();
     void connectLibraryHandlers();
+    void connectTransformHandlers();
     // Runs a handler of the File menu or the entry menus whenever the command is used.
     void connectFormCommand(Command command, void (*handler)(TEditForm&));
     void Form_MouseMove();
@@ -128,6 +131,7 @@ class TEditForm : public QMainWindow {
     LibraryFileDialog* SaveDialog1 = nullptr;
     EntryDialog* AddSym = nullptr;
     EntryDialog* AddLType = nullptr;
+    ScaleDialog* scaleDialog_ = nullptr;
     FontCharset fontCharset_ = FontCharset::Default;
     bool loaded_ = false;
     bool hintsInstalled_ = false;

@@ -1,12 +1,14 @@
-// The main window's Edit menu commands that reach the clipboard, Snap to Grid, and the key hook
-// that lets the arrow keys and Space draw.
+// The main window's Edit menu commands that reach the clipboard, Snap to Grid, the key hook
+// that lets the arrow keys and Space draw, and Escape.
 
 #include <QApplication>
 #include <QClipboard>
+#include <QShortcut>
 
 #include "app/drawing_key_hook.h"
 #include "app/edit_form.h"
 #include "editing/clipboard.h"
+#include "editing/escape.h"
 #include "editing/keyboard.h"
 
 void TEditForm::connectClipboardAndKeyboard() {
@@ -23,6 +25,15 @@ void TEditForm::connectClipboardAndKeyboard() {
         },
         this);
     qApp->installEventFilter(hook);
+
+    // A window shortcut: an open menu or dialog takes Escape for itself.
+    auto* escape = new QShortcut(Qt::Key_Escape, this);
+    escape->setObjectName("EscapeKey");
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (loaded_) {
+            runHandler(Editor_Escape);
+        }
+    });
 
     // Another program's copy need not repaint this window; Ctrl+V must still find Paste enabled.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TEditForm::FormPaint);

@@ -79,6 +79,8 @@ void TEditForm::connectEditingHandlers() {
     connectCommand(C::tbArcBtn, tbArcBtn_Click);
     connectCommand(C::tbUndoBtn, tbUndoBtn_click);
     connectCommand(C::EditMenu_Undo, EditMenu_Undo_Click);
+    connectCommand(C::tbRedoBtn, tbRedoBtn_click);
+    connectCommand(C::EditMenu_Redo, EditMenu_Redo_Click);
     connectCommand(C::EditMenu_Select, EditMenu_Select_Click);
     connectCommand(C::EditMenu_SelectAll, EditMenu_SelectAll_Click);
     connectCommand(C::DrawMenu_Line,

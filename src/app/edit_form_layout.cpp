@@ -64,6 +64,8 @@ EditFormWidgets buildEditFormWidgets(QWidget& client, const FormCommands& comman
     w.tbLineBtn =
         toolButton(w.ButtonPanel, commands.action(C::tbLineBtn), I::LineGlyph, 2 * ButtonWidth, 0);
     w.tbUndoBtn = toolButton(w.ToolBar, commands.action(C::tbUndoBtn), I::UndoGlyph, 80, 1);
+    // The colour boxes stand right of Undo; Redo takes the free tool bar after the sample.
+    w.tbRedoBtn = toolButton(w.ToolBar, commands.action(C::tbRedoBtn), I::RedoGlyph, 240, 1);
 
     w.Picture2 = place(new QFrame(w.ToolBar), "Picture2", 112, 1, 85, ButtonHeight);
     for (int i = 0; i < static_cast<int>(w.colourBoxes.size()); ++i) {

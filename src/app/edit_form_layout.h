@@ -23,6 +23,7 @@ struct EditFormWidgets {
     QToolButton* tbArcBtn = nullptr;
     QToolButton* tbLineBtn = nullptr;
     QToolButton* tbUndoBtn = nullptr;
+    QToolButton* tbRedoBtn = nullptr;
     QFrame* Picture2 = nullptr;
     std::array<ColourBox*, 16> colourBoxes{};  // Panel1..Panel16
     QFrame* ColourDisplayBox = nullptr;

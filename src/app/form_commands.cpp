@@ -19,6 +19,7 @@ constexpr std::array<CommandInfo, CommandCount> CommandNames{{
     {Command::LibMenu_Exit, "LibMenu_Exit"},
     {Command::MainMenu_Edit, "MainMenu_Edit"},
     {Command::EditMenu_Undo, "EditMenu_Undo"},
+    {Command::EditMenu_Redo, "EditMenu_Redo"},
     {Command::EditMenu_Cut, "EditMenu_Cut"},
     {Command::EditMenu_Copy, "EditMenu_Copy"},
     {Command::EditMenu_Paste, "EditMenu_Paste"},
@@ -26,6 +27,13 @@ constexpr std::array<CommandInfo, CommandCount> CommandNames{{
     {Command::EditMenu_Snap, "EditMenu_Snap"},
     {Command::EditMenu_Select, "EditMenu_Select"},
     {Command::EditMenu_SelectAll, "EditMenu_SelectAll"},
+    {Command::EditMenu_Transform, "EditMenu_Transform"},
+    {Command::EditMenu_MirrorLeftRight, "EditMenu_MirrorLeftRight"},
+    {Command::EditMenu_MirrorUpDown, "EditMenu_MirrorUpDown"},
+    {Command::EditMenu_RotateLeft, "EditMenu_RotateLeft"},
+    {Command::EditMenu_RotateRight, "EditMenu_RotateRight"},
+    {Command::EditMenu_Rotate180, "EditMenu_Rotate180"},
+    {Command::EditMenu_Scale, "EditMenu_Scale"},
     {Command::MainMenu_Draw, "MainMenu_Draw"},
     {Command::DrawMenu_Line, "DrawMenu_Line"},
     {Command::DrawMenu_Arc, "DrawMenu_Arc"},
@@ -47,6 +55,7 @@ constexpr std::array<CommandInfo, CommandCount> CommandNames{{
     {Command::tbArcBtn, "tbArcBtn"},
     {Command::tbLineBtn, "tbLineBtn"},
     {Command::tbUndoBtn, "tbUndoBtn"},
+    {Command::tbRedoBtn, "tbRedoBtn"},
     {Command::PopUpMnuLine, "PopUpMnuLine"},
     {Command::PopUpMnuArc, "PopUpMnuArc"},
     {Command::PopUpMnuSelect, "PopUpMnuSelect"},
@@ -66,9 +75,14 @@ class Builder {
     Builder(FormCommands& commands, QWidget& owner) : commands_(commands), owner_(owner) {}
 
     QMenu* menu(QMenuBar& bar, Command command) {
+        QMenu* menu = standaloneMenu(command);
+        bar.addMenu(menu);
+        return menu;
+    }
+
+    QMenu* standaloneMenu(Command command) {
         auto* menu = new QMenu(&owner_);
         menu->setObjectName(commandName(command));
-        bar.addMenu(menu);
         slot(command) = menu->menuAction();
         return menu;
     }
@@ -111,16 +125,18 @@ FormCommands buildFormCommands(QMenuBar& bar, QWidget& owner) {
     using C = Command;
 
     c.MainMenu_File = b.menu(bar, C::MainMenu_File);
-    b.item(c.MainMenu_File, C::LibMenu_New);
-    b.item(c.MainMenu_File, C::LibMenu_Open);
+    b.item(c.MainMenu_File, C::LibMenu_New, Qt::CTRL | Qt::Key_N);
+    b.item(c.MainMenu_File, C::LibMenu_Open, Qt::CTRL | Qt::Key_O);
     c.MainMenu_File->addSeparator();
-    b.item(c.MainMenu_File, C::LibMenu_Save);
-    b.item(c.MainMenu_File, C::LibMenu_SaveAs);
+    b.item(c.MainMenu_File, C::LibMenu_Save, Qt::CTRL | Qt::Key_S);
+    b.item(c.MainMenu_File, C::LibMenu_SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S);
     c.MainMenu_File->addSeparator();
-    b.item(c.MainMenu_File, C::LibMenu_Exit);
+    b.item(c.MainMenu_File, C::LibMenu_Exit, Qt::CTRL | Qt::Key_Q);
 
     c.MainMenu_Edit = b.menu(bar, C::MainMenu_Edit);
     b.item(c.MainMenu_Edit, C::EditMenu_Undo, Qt::CTRL | Qt::Key_Z);
+    b.item(c.MainMenu_Edit, C::EditMenu_Redo, Qt::CTRL | Qt::Key_Y)
+        ->setShortcuts({Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
     c.MainMenu_Edit->addSeparator();
     b.item(c.MainMenu_Edit, C::EditMenu_Cut, Qt::CTRL | Qt::Key_X);
     b.item(c.MainMenu_Edit, C::EditMenu_Copy, Qt::CTRL | Qt::Key_C);
@@ -130,7 +146,16 @@ FormCommands buildFormCommands(QMenuBar& bar, QWidget& owner) {
     makeCheckable(b.item(c.MainMenu_Edit, C::EditMenu_Snap, Qt::Key_F3), true);
     c.MainMenu_Edit->addSeparator();
     makeCheckable(b.item(c.MainMenu_Edit, C::EditMenu_Select, Qt::Key_F2), false);
-    b.item(c.MainMenu_Edit, C::EditMenu_SelectAll);
+    b.item(c.MainMenu_Edit, C::EditMenu_SelectAll, Qt::CTRL | Qt::Key_A);
+    c.MainMenu_Edit->addSeparator();
+    c.EditMenu_Transform = b.standaloneMenu(C::EditMenu_Transform);
+    c.MainMenu_Edit->addMenu(c.EditMenu_Transform);
+    for (C transform : {C::EditMenu_MirrorLeftRight, C::EditMenu_MirrorUpDown,
+                        C::EditMenu_RotateLeft, C::EditMenu_RotateRight, C::EditMenu_Rotate180}) {
+        b.item(c.EditMenu_Transform, transform);
+    }
+    c.EditMenu_Transform->addSeparator();
+    b.item(c.EditMenu_Transform, C::EditMenu_Scale);
 
     c.MainMenu_Draw = b.menu(bar, C::MainMenu_Draw);
     makeCheckable(b.item(c.MainMenu_Draw, C::DrawMenu_Line), false);
@@ -165,6 +190,8 @@ FormCommands buildFormCommands(QMenuBar& bar, QWidget& owner) {
     b.item(c.mnuPopup, C::PopUpMnuLine);
     b.item(c.mnuPopup, C::PopUpMnuArc);
     b.item(c.mnuPopup, C::PopUpMnuSelect);
+    c.mnuPopup->addSeparator();
+    c.mnuPopup->addMenu(c.EditMenu_Transform);
 
     // The three tools are one group of mutually exclusive buttons; Select starts down.
     auto* tools = new QActionGroup(&owner);
@@ -175,5 +202,6 @@ FormCommands buildFormCommands(QMenuBar& bar, QWidget& owner) {
         tools->addAction(action);
     }
     b.standalone(C::tbUndoBtn);
+    b.standalone(C::tbRedoBtn);
     return c;
 }

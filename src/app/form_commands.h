@@ -19,6 +19,7 @@ struct FormCommands {
 
     QMenu* MainMenu_File = nullptr;
     QMenu* MainMenu_Edit = nullptr;
+    QMenu* EditMenu_Transform = nullptr;  // also in the popup menu
     QMenu* MainMenu_Draw = nullptr;
     QMenu* MainMenu_Symbol = nullptr;
     QMenu* MainMenu_LineType = nullptr;

@@ -42,3 +42,6 @@ void SymBox::mouseMoveEvent(QMouseEvent* event) {
 void SymBox::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseReleased(event);
 }
+void SymBox::contextMenuEvent(QContextMenuEvent* event) {
+    emit contextMenuRequested(event);
+}

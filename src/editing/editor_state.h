@@ -25,10 +25,12 @@ enum class PointerState : int32_t {
 
 enum class UndoKind : int32_t { Empty = 0, Added = 1, Deleted = 2, Changed = 3 };
 
+// One step of the undo or the redo history. In the undo history `saved` is the entity before
+// the change (Deleted, Changed); in the redo history it is the entity after it (Added, Changed).
 struct UndoRecord {
     UndoKind kind = UndoKind::Empty;
     int32_t index = 0;  // 1-based slot in workEntities
-    Entity saved;       // the entity before the change (Deleted, Changed)
+    Entity saved;
 };
 
 // An arc being built or reshaped: start, end, centre and which of the two arcs.
@@ -71,6 +73,9 @@ struct EditorState {
 
     std::array<UndoRecord, MaxUndo> undoHistory{};
     int32_t undoCount = 0;
+    // The steps Undo took back, newest last; emptied by every new change.
+    std::array<UndoRecord, MaxUndo> redoHistory{};
+    int32_t redoCount = 0;
 
     int32_t currentColour = 1;  // the tag of the colour sample line
     Rgb colourSamplePen = Black;
@@ -84,4 +89,9 @@ struct EditorState {
     DisplayPoint moveAnchorStart;
     DisplayPoint moveAnchorEnd;
     DisplayPoint moveLast;
+    // The entry's settings when the drag began, for Escape to put back.
+    LibraryEntry entryBeforeDrag;
+    // Escape ended the drag while the button was still held: the rest of that press does
+    // nothing.
+    bool pressCancelled = false;
 };

@@ -121,6 +121,7 @@ void SymBox_MouseDown(EditContext& ctx, MouseButton button, ShiftState shift, in
     // The arrow keys act on the drawing once the entry list has lost the focus.
     ctx.ui.setFocus(FocusTarget::ColourDisplayBox);
     ctx.state.downPoint = {static_cast<float>(x), static_cast<float>(y)};
+    ctx.state.pressCancelled = false;
     SymBox_MouseMove(ctx, holding(shift, button), x, y);
 }
 
@@ -144,7 +145,9 @@ void SymBox_MouseMove(EditContext& ctx, ShiftState shift, int32_t x, int32_t y) 
             TrackRubberArc(ctx, s.pointerPos, s.lastPoint, s.arcEndPoint, s.editArc);
             break;
         case PointerState::SelectIdle:
-            SelectIdleMove(ctx, shift);
+            if (!(s.pressCancelled && shift.left)) {
+                SelectIdleMove(ctx, shift);
+            }
             break;
         default:
             DragMove(ctx, shift);
@@ -154,7 +157,9 @@ void SymBox_MouseMove(EditContext& ctx, ShiftState shift, int32_t x, int32_t y) 
 
 void SymBox_MouseUp(EditContext& ctx, MouseButton button, ShiftState shift, int32_t x, int32_t y) {
     takePosition(ctx.state, x, y);
-    if (button == MouseButton::Left) {
+    if (button == MouseButton::Left && ctx.state.pressCancelled) {
+        ctx.state.pressCancelled = false;
+    } else if (button == MouseButton::Left) {
         leftRelease(ctx, shift);
     } else if (button == MouseButton::Right) {
         rightRelease(ctx);

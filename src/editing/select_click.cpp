@@ -25,7 +25,9 @@ void selectEntity(EditContext& ctx, int32_t entity) {
     s.rubber.rubberArc.centre = {};
 }
 
-void selectOrigin(EditContext& ctx) {
+}  // namespace
+
+void SelectOrigin(EditContext& ctx) {
     DrawWorkOriginMarker(ctx, MarkerKind::Erase);
     DrawWorkOriginMarker(ctx, MarkerKind::Dotted);
     // With Shift the origin may already be selected; a second toggle would wipe its grip.
@@ -34,18 +36,20 @@ void selectOrigin(EditContext& ctx) {
     }
 }
 
-}  // namespace
+void DeselectAll(EditContext& ctx) {
+    ResetSelectionView(ctx, false);
+    DrawWorkOriginMarker(ctx, MarkerKind::Normal);
+    if (selectedCount(ctx.state.selection) > 0) {
+        RestyleAll(ctx, PenStyle::Solid);
+        clearSelection(ctx);
+        ShowCurrentColourSample(ctx);
+    }
+}
 
 void SelectModeClick(EditContext& ctx, bool shift) {
     EditorState& s = ctx.state;
     if (!shift) {
-        ResetSelectionView(ctx, false);
-        DrawWorkOriginMarker(ctx, MarkerKind::Normal);
-        if (selectedCount(s.selection) > 0) {
-            RestyleAll(ctx, PenStyle::Solid);
-            clearSelection(ctx);
-            ShowCurrentColourSample(ctx);
-        }
+        DeselectAll(ctx);
     }
     const Pick pick = NearestPick(s.rawPointerPos, false, WorkPickScene(s));
     if (pick.distance >= ClickTolerance) {
@@ -54,6 +58,6 @@ void SelectModeClick(EditContext& ctx, bool shift) {
     if (pick.index > 0) {
         selectEntity(ctx, pick.index);
     } else if (pick.index == PickOrigin) {
-        selectOrigin(ctx);
+        SelectOrigin(ctx);
     }
 }

@@ -6,3 +6,7 @@
 // first; then the entity within 4.5 pixels is toggled into or out of the selection, or the
 // origin is selected (a click within 3 pixels of the origin always picks the origin).
 void SelectModeClick(EditContext& ctx, bool shift);
+// Draws the origin in its selected look with its grip.
+void SelectOrigin(EditContext& ctx);
+// Drops the selection, the origin's included, and draws everything solid again.
+void DeselectAll(EditContext& ctx);

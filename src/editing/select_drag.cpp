@@ -57,6 +57,7 @@ void SelectIdleMove(EditContext& ctx, ShiftState shift) {
     if (anySelected) {
         setCutCopyDeleteEnabled(ctx.ui, true);
         if (entityGrip != GripKind::None && shift.left) {
+            s.entryBeforeDrag = s.work.workEntry;
             BeginGripDrag(ctx, entityGrip);
             return;
         }
@@ -71,6 +72,7 @@ void SelectIdleMove(EditContext& ctx, ShiftState shift) {
     }
     ctx.ui.setCursor(CursorShape::Grab);
     s.pickResult = pick.index;
+    s.entryBeforeDrag = s.work.workEntry;
     if (pick.index > 0 || (pick.index == PickOrigin && anySelected)) {
         BeginSelectionMove(ctx);
     } else {

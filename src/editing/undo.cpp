@@ -7,13 +7,46 @@
 
 namespace {
 
+using History = std::array<UndoRecord, MaxUndo>;
+
 void setUndoEnabled(EditorUi& ui, bool enabled) {
     ui.setEnabled(Command::EditMenu_Undo, enabled);
     ui.setEnabled(Command::tbUndoBtn, enabled);
 }
 
+void setRedoEnabled(EditorUi& ui, bool enabled) {
+    ui.setEnabled(Command::EditMenu_Redo, enabled);
+    ui.setEnabled(Command::tbRedoBtn, enabled);
+}
+
 bool isSlotNumber(int32_t index) {
     return index >= 1 && index <= MaxEntities;
+}
+
+// Appends a record, dropping the oldest when the history is full.
+void appendRecord(History& history, int32_t& count, const UndoRecord& record) {
+    if (count >= MaxUndo) {
+        std::copy(history.begin() + 1, history.end(), history.begin());
+        count = MaxUndo;
+    } else {
+        ++count;
+    }
+    history[count - 1] = record;
+}
+
+UndoRecord takeNewest(History& history, int32_t& count) {
+    UndoRecord record = history[count - 1];
+    history[count - 1].kind = UndoKind::Empty;
+    --count;
+    return record;
+}
+
+void clearRedo(EditContext& ctx) {
+    for (UndoRecord& record : ctx.state.redoHistory) {
+        record.kind = UndoKind::Empty;
+    }
+    ctx.state.redoCount = 0;
+    setRedoEnabled(ctx.ui, false);
 }
 
 // Puts a removed entity back at `index`, moving it and the later ones up one slot.
@@ -28,6 +61,68 @@ void reinsertEntity(WorkingCopy& work, int32_t index, const Entity& saved) {
     slots[index - 1] = saved;
 }
 
+bool holdsEntity(const WorkingCopy& work, int32_t index) {
+    return index >= 1 && index <= work.workEntityCount;
+}
+
+// Takes the record's change back and leaves in it what replays the change: the entity the
+// change had made, in place of the one it had replaced.
+void revert(EditContext& ctx, UndoRecord& record) {
+    WorkingCopy& work = ctx.state.work;
+    switch (record.kind) {
+        case UndoKind::Added:
+            if (holdsEntity(work, record.index)) {
+                record.saved = work.workEntities[record.index - 1];
+                deleteEntity(ctx, record.index, false);
+            }
+            break;
+        case UndoKind::Deleted:
+            reinsertEntity(work, record.index, record.saved);
+            break;
+        case UndoKind::Changed:
+            if (isSlotNumber(record.index)) {
+                std::swap(work.workEntities[record.index - 1], record.saved);
+            }
+            break;
+        case UndoKind::Empty:
+            break;
+    }
+}
+
+// The opposite of revert: makes the record's change again and leaves in it what reverts it.
+void replay(EditContext& ctx, UndoRecord& record) {
+    WorkingCopy& work = ctx.state.work;
+    switch (record.kind) {
+        case UndoKind::Added:
+            reinsertEntity(work, record.index, record.saved);
+            setSelectCommandsEnabled(ctx.ui, work.workEntityCount > 0);  // as drawing it did
+            break;
+        case UndoKind::Deleted:
+            if (holdsEntity(work, record.index)) {
+                record.saved = work.workEntities[record.index - 1];
+                deleteEntity(ctx, record.index, false);
+            }
+            break;
+        case UndoKind::Changed:
+            if (isSlotNumber(record.index)) {
+                std::swap(work.workEntities[record.index - 1], record.saved);
+            }
+            break;
+        case UndoKind::Empty:
+            break;
+    }
+}
+
+// What Undo and Redo share around the step itself: the selection goes, the picture is drawn
+// again, both pairs of controls follow their histories and the entry counts as changed.
+void finishStep(EditContext& ctx) {
+    EditorState& s = ctx.state;
+    ctx.ui.invalidateDrawing();
+    setUndoEnabled(ctx.ui, s.undoCount > 0);
+    setRedoEnabled(ctx.ui, s.redoCount > 0);
+    s.library.entryModified = true;
+}
+
 }  // namespace
 
 void pushUndo(EditContext& ctx, UndoKind kind, int32_t index) {
@@ -35,19 +130,15 @@ void pushUndo(EditContext& ctx, UndoKind kind, int32_t index) {
     if (!isSlotNumber(index)) {
         return;
     }
-    if (s.undoCount >= MaxUndo) {
-        std::copy(s.undoHistory.begin() + 1, s.undoHistory.end(), s.undoHistory.begin());
-        s.undoCount = MaxUndo;
-    } else {
-        ++s.undoCount;
-    }
-    UndoRecord& record = s.undoHistory[s.undoCount - 1];
-    record.kind = kind;
-    record.index = index;
+    UndoRecord record{kind, index, {}};
     if (kind == UndoKind::Deleted || kind == UndoKind::Changed) {
         record.saved = s.work.workEntities[index - 1];
     }
+    appendRecord(s.undoHistory, s.undoCount, record);
     setUndoEnabled(ctx.ui, true);
+    if (s.redoCount > 0) {
+        clearRedo(ctx);
+    }
 }
 
 void clearUndo(EditContext& ctx) {
@@ -56,6 +147,7 @@ void clearUndo(EditContext& ctx) {
     }
     ctx.state.undoCount = 0;
     setUndoEnabled(ctx.ui, false);
+    clearRedo(ctx);
 }
 
 void setEntity(EditContext& ctx, int32_t index, DisplayPoint start, DisplayPoint end,
@@ -107,30 +199,30 @@ void tbUndoBtn_click(EditContext& ctx) {
     if (s.undoCount <= 0) {
         return;
     }
-    UndoRecord& record = s.undoHistory[s.undoCount - 1];
-    switch (record.kind) {
-        case UndoKind::Added:
-            deleteEntity(ctx, record.index, false);
-            break;
-        case UndoKind::Deleted:
-            reinsertEntity(s.work, record.index, record.saved);
-            break;
-        case UndoKind::Changed:
-            if (isSlotNumber(record.index)) {
-                s.work.workEntities[record.index - 1] = record.saved;
-            }
-            break;
-        case UndoKind::Empty:
-            break;
+    UndoRecord record = takeNewest(s.undoHistory, s.undoCount);
+    revert(ctx, record);
+    appendRecord(s.redoHistory, s.redoCount, record);
+    finishStep(ctx);
+}
+
+void tbRedoBtn_click(EditContext& ctx) {
+    EditorState& s = ctx.state;
+    ResetSelectionView(ctx, true);
+    if (s.redoCount <= 0) {
+        return;
     }
-    ctx.ui.invalidateDrawing();
-    record.kind = UndoKind::Empty;
-    --s.undoCount;
-    setUndoEnabled(ctx.ui, s.undoCount > 0);
-    s.library.entryModified = true;
+    UndoRecord record = takeNewest(s.redoHistory, s.redoCount);
+    replay(ctx, record);
+    appendRecord(s.undoHistory, s.undoCount, record);
+    finishStep(ctx);
 }
 
 void EditMenu_Undo_Click(EditContext& ctx) {
     ctx.ui.setStatusText(0, "");
     tbUndoBtn_click(ctx);
+}
+
+void EditMenu_Redo_Click(EditContext& ctx) {
+    ctx.ui.setStatusText(0, "");
+    tbRedoBtn_click(ctx);
 }

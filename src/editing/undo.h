@@ -9,10 +9,14 @@
 // The undo history of the working copy and the only two writers of the working entities.
 // Every change of an entity goes through setEntity or deleteEntity and leaves one record.
 
+// The redo history holds the steps Undo took back, so that Redo makes them again in reverse
+// order; a new change empties it.
+
 // Appends a record, dropping the oldest when 100 are held; Deleted and Changed records save
-// the slot as it is now, before the caller changes it. Enables the two Undo controls.
+// the slot as it is now, before the caller changes it. Enables the two Undo controls and
+// empties the redo history.
 void pushUndo(EditContext& ctx, UndoKind kind, int32_t index);
-// Empties the history and disables the two Undo controls.
+// Empties both histories and disables the Undo and Redo controls.
 void clearUndo(EditContext& ctx);
 
 // Writes entity `index` (1..MaxEntities; others are ignored) and records Added when it is the
@@ -30,3 +34,8 @@ void deleteEntity(EditContext& ctx, int32_t index, bool record);
 void tbUndoBtn_click(EditContext& ctx);
 // Edit > Undo: clears status panel 0, then clicks tbUndoBtn.
 void EditMenu_Undo_Click(EditContext& ctx);
+// Makes the step the last Undo took back again, with the same effects on the picture, the
+// selection and the controls; the click handler of tbRedoBtn.
+void tbRedoBtn_click(EditContext& ctx);
+// Edit > Redo: clears status panel 0, then clicks tbRedoBtn.
+void EditMenu_Redo_Click(EditContext& ctx);

@@ -18,6 +18,8 @@ const char* resourcePath(ProgramImage image) {
             return ":/glyphs/line.xpm";
         case ProgramImage::UndoGlyph:
             return ":/glyphs/undo.xpm";
+        case ProgramImage::RedoGlyph:
+            return ":/glyphs/redo.xpm";
         case ProgramImage::LeftLineIndex:
             return ":/glyphs/line_index_left.xpm";
         case ProgramImage::RightLineIndex:

@@ -12,6 +12,7 @@ enum class ProgramImage {
     ArcGlyph,
     LineGlyph,
     UndoGlyph,
+    RedoGlyph,
     LeftLineIndex,  // the marks of a line type's base line, 16 x 16, tip on row 8
     RightLineIndex,
 };

@@ -15,13 +15,13 @@
 
 #include "app/entry_dialog.h"
 
-// Answers, in order, the modal windows a test provokes: message boxes, file dialogs and the
-// entry dialogs. Each window that comes up is recorded and handled by the next step, while
-// the code under test waits in the window's event loop. A window with no step left, or one
-// of another sort than its step expects, fails the test and is closed.
+// Answers, in order, the modal windows a test provokes: message boxes, file dialogs, the entry
+// dialogs and any other dialog of ours. Each window that comes up is recorded and handled by the
+// next step, while the code under test waits in the window's event loop. A window with no step
+// left, or one of another sort than its step expects, fails the test and is closed.
 class ModalScript {
   public:
-    enum class Sort { Message, File, Entry };
+    enum class Sort { Message, File, Entry, Dialog };
 
     struct Seen {
         Sort sort = Sort::Message;
@@ -79,6 +79,14 @@ class ModalScript {
         return *this;
     }
 
+    // The next dialog of our own that is none of the above is handed to fill.
+    ModalScript& dialog(std::function<void(QDialog&)> fill) {
+        steps_.push_back({Sort::Dialog, [fill = std::move(fill)](QWidget* w) {
+                              fill(*static_cast<QDialog*>(w));
+                          }});
+        return *this;
+    }
+
     const std::vector<Seen>& seen() const { return seen_; }
     std::vector<std::string> messageTexts() const {
         std::vector<std::string> texts;
@@ -120,6 +128,9 @@ class ModalScript {
             seen.fileMode = dialog->fileMode();
         } else if (qobject_cast<EntryDialog*>(window) != nullptr) {
             seen.sort = Sort::Entry;
+            seen.caption = window->windowTitle().toStdString();
+        } else if (qobject_cast<QDialog*>(window) != nullptr) {
+            seen.sort = Sort::Dialog;
             seen.caption = window->windowTitle().toStdString();
         } else {
             return;

@@ -5,7 +5,9 @@
 #include <random>
 
 #include "editing/edit_context.h"
+#include "editing/escape.h"
 #include "editing/move_preview.h"
+#include "editing/pointer_input.h"
 #include "editing/redraw.h"
 #include "editing/rubber_band.h"
 #include "editing/selection.h"
@@ -147,6 +149,114 @@ TEST(EditingFeedbackRaster, MoveGhostsLeaveNoTrace) {
     }
     DrawMovePreview(s.ctx, last, 1, {});
     EXPECT_EQ(differingPixels(s.canvas.image(), erased), 0);
+}
+
+// Presses, drags and releases through the pointer handlers, snap off.
+struct PointerSession : Session {
+    PointerSession() {
+        state.snapToGrid = false;
+        strings.set(26, "Select the start point for the arc");
+        strings.set(27, "Select the start point for the line");
+    }
+    void hover(DisplayPoint p) { SymBox_MouseMove(ctx, {}, p.x, p.y); }
+    void press(DisplayPoint p) { SymBox_MouseDown(ctx, MouseButton::Left, {}, p.x, p.y); }
+    void dragTo(DisplayPoint p) {
+        ShiftState held;
+        held.left = true;
+        SymBox_MouseMove(ctx, held, p.x, p.y);
+    }
+    void release(DisplayPoint p) { SymBox_MouseUp(ctx, MouseButton::Left, {}, p.x, p.y); }
+    void click(DisplayPoint p) {
+        hover(p);
+        press(p);
+        release(p);
+    }
+};
+
+// Every kind of drag in Select mode, ended by Escape half-way: the entry, the undo history
+// and the picture are as before the press, and the rest of the press changes nothing.
+TEST(EditingFeedbackRaster, EscapeEndsEveryDragAsIfItHadNeverBegun) {
+    struct Drag {
+        const char* what;
+        int32_t selected;  // 0 = nothing
+        DisplayPoint press;
+        PointerState during;
+    };
+    const Drag drags[] = {
+        {"move of the selected line", 1, {100, 96}, PointerState::MoveSelection},
+        {"start grip of a line", 1, {20, 20}, PointerState::DragHandle},
+        {"middle grip of an arc", 3, {80, 185}, PointerState::DragHandle},
+        {"origin", 0, {155, 155}, PointerState::DragOrigin},
+        {"size radius circle", 0, {305, 155}, PointerState::DragSizeRadius},
+    };
+    for (const Drag& drag : drags) {
+        PointerSession s;
+        s.state.pointerState = PointerState::SelectIdle;
+        if (drag.selected != 0) {
+            addToSelection(s.state.selection, drag.selected);
+        }
+        RedrawEntry(s.ctx, true);
+        const QImage before = s.canvas.image();
+        const WorkingCopy work = s.state.work;
+
+        const DisplayPoint p = drag.press;
+        s.hover({p.x - 1, p.y});
+        s.press({p.x - 1, p.y});
+        s.dragTo(p);
+        for (const DisplayPoint to : {DisplayPoint{150, 150}, {200, 90}, {60, 240}}) {
+            s.dragTo(to);
+        }
+        ASSERT_EQ(s.state.pointerState, drag.during) << drag.what;
+        Editor_Escape(s.ctx);
+        s.dragTo({120, 130});
+        s.release({120, 130});
+
+        EXPECT_EQ(s.state.pointerState, PointerState::SelectIdle) << drag.what;
+        EXPECT_EQ(s.state.undoCount, 0) << drag.what;
+        EXPECT_EQ(s.state.work.workEntityCount, work.workEntityCount) << drag.what;
+        EXPECT_TRUE(s.state.work.workEntities == work.workEntities) << drag.what;
+        EXPECT_EQ(s.state.work.workEntry.originX, 155) << drag.what;
+        EXPECT_EQ(s.state.work.workEntry.sizeRadius, 150) << drag.what;
+        EXPECT_FALSE(s.ui.captured) << drag.what;
+        EXPECT_EQ(selectedItem(s.state.selection, 1), drag.selected) << drag.what;
+        EXPECT_EQ(differingPixels(s.canvas.image(), before), 0) << drag.what;
+    }
+}
+
+TEST(EditingFeedbackRaster, EscapeForgetsTheChainAndItsRubberBand) {
+    for (const PointerState tool : {PointerState::LinePoints, PointerState::ArcPoints}) {
+        const bool arc = tool == PointerState::ArcPoints;
+        PointerSession s;
+        s.state.pointerState = tool;
+        RedrawEntry(s.ctx, true);
+        s.state.lastPoint = {};
+        s.click({40, 200});  // the chain starts here
+        const int32_t count = s.state.work.workEntityCount;
+        const QImage withChain = s.canvas.image();
+        if (arc) {
+            s.click({100, 200});
+        }
+        s.hover({120, 120});
+        ASSERT_EQ(s.state.pointerState, arc ? PointerState::ArcThirdPoint : tool);
+        Editor_Escape(s.ctx);
+        EXPECT_EQ(s.state.pointerState, tool);
+        EXPECT_FALSE(s.state.lastPoint.isSet());
+        EXPECT_EQ(s.ui.statusText(0), s.strings.loadText(arc ? 26 : 27));
+        EXPECT_EQ(differingPixels(s.canvas.image(), withChain), 0) << "arc " << arc;
+        s.click({200, 40});  // starts a new chain: nothing is drawn yet
+        EXPECT_EQ(s.state.work.workEntityCount, count);
+        EXPECT_EQ(s.state.lastPoint, (DisplayPoint{200, 40}));
+    }
+}
+
+TEST(EditingFeedbackRaster, EscapeInSelectModeDropsTheSelection) {
+    PointerSession s;
+    addToSelection(s.state.selection, 1);
+    addToSelection(s.state.selection, 3);
+    RedrawEntry(s.ctx, true);
+    Editor_Escape(s.ctx);
+    EXPECT_EQ(selectedCount(s.state.selection), 0);
+    EXPECT_EQ(differingPixels(s.canvas.image(), freshPicture()), 0);
 }
 
 }  // namespace

@@ -1,0 +1,62 @@
+#include "editing/escape.h"
+
+#include "editing/redraw.h"
+#include "editing/rubber_band.h"
+#include "editing/select_click.h"
+
+namespace {
+
+constexpr int ArcStartPointPrompt = 26;
+constexpr int LineStartPointPrompt = 27;
+
+void cancelChain(EditContext& ctx) {
+    EditorState& s = ctx.state;
+    const bool arc = s.pointerState != PointerState::LinePoints;
+    if (!s.lastPoint.isSet() && s.pointerState != PointerState::ArcThirdPoint) {
+        return;
+    }
+    RemoveToolRubberBand(ctx);
+    s.lastPoint = {};
+    if (arc) {
+        s.pointerState = PointerState::ArcPoints;
+        s.rubber.rubberWasLine = true;
+    }
+    ctx.ui.setTimer2Enabled(false);
+    ctx.ui.setStatusText(0, ctx.strings.loadText(arc ? ArcStartPointPrompt : LineStartPointPrompt));
+}
+
+// Nothing of a drag is stored before the release, except the settings an origin or radius
+// drag changes as it goes: those go back, and the picture is drawn anew without the feedback.
+void cancelDrag(EditContext& ctx) {
+    EditorState& s = ctx.state;
+    const bool originSelected = s.grips.originSelected;
+    ctx.ui.setPointerCapture(false);
+    s.work.workEntry = s.entryBeforeDrag;
+    s.pointerState = PointerState::SelectIdle;
+    s.grabbedGrip = GripKind::None;
+    ForgetRubberBand(s);
+    RedrawEntry(ctx, true);
+    if (originSelected) {
+        SelectOrigin(ctx);
+    }
+    ctx.ui.setCursor(CursorShape::Arrow);
+    s.pressCancelled = true;
+}
+
+}  // namespace
+
+void Editor_Escape(EditContext& ctx) {
+    switch (ctx.state.pointerState) {
+        case PointerState::LinePoints:
+        case PointerState::ArcPoints:
+        case PointerState::ArcThirdPoint:
+            cancelChain(ctx);
+            break;
+        case PointerState::SelectIdle:
+            DeselectAll(ctx);
+            break;
+        default:
+            cancelDrag(ctx);
+            break;
+    }
+}
