@@ -61,6 +61,22 @@ constexpr Command Commands[] = {
      "editor keeps the file it replaces, the last 20 per library, in the program's data folder\n"
      "(GLYPHWRIGHT_DATA_DIR when set).\n",
      runVersions},
+    {"transform",
+     "[--kind symbol|linetype] IN OUT (--mirror-x | --mirror-y | --rotate 90|180|270 | "
+     "--scale F) [--entry NAME|#N]",
+     "Mirrors, turns or scales the drawings of a library, as the editor's Edit > Transform\n"
+     "does, and writes the library to OUT in the current layout; OUT is replaced only once the\n"
+     "whole library has been written. Without --entry every entry is transformed; --entry\n"
+     "picks one by name or by number (#1 is the first). A symbol turns about its origin, a\n"
+     "line type about the middle of its base line.\n"
+     "  --mirror-x         mirror left to right\n"
+     "  --mirror-y         mirror top to bottom\n"
+     "  --rotate 90|180|270  turn by that many degrees, counter-clockwise as seen on screen\n"
+     "  --scale F          scale by F, 0.1 to 10 (\".\" as the decimal sign)\n"
+     "End points are rounded to whole pixels (halves to even); arcs keep their shape and side.\n"
+     "An entry whose drawing would leave the drawing area, or whose line or arc would shrink\n"
+     "to a point, is left unchanged and named on stderr; the exit code is then 1.\n",
+     runTransform},
 };
 
 }  // namespace

@@ -5,12 +5,15 @@
 
 #include "platform/library_file.h"
 #include "platform/string_table.h"
+#include "tools/glyphlib/command.h"
 #include "tools/glyphlib/library_description.h"
 
 namespace {
 
 constexpr int LibraryFileNotFound = 31;
 constexpr int InvalidFileFormat = 32;
+constexpr int ErrorWritingLibraryFile = 33;
+constexpr int ExistingFileIsReadOnly = 104;
 
 }  // namespace
 
@@ -54,4 +57,22 @@ bool reportUnreadable(const std::string& fileName, const ReadResult& result) {
     }
     std::cerr << "glyphlib: " << fileName << ": " << reason << '\n';
     return false;
+}
+
+int writeLibraryTo(const std::string& fileName, const Library& library) {
+    const WriteResult written = writeLibraryFile(QString::fromLocal8Bit(fileName), library);
+    switch (written.outcome) {
+        case WriteOutcome::Written:
+            return exit_code::Success;
+        case WriteOutcome::ReadOnly:
+            std::cerr << "glyphlib: " << fileName << ": " << stringText(ExistingFileIsReadOnly)
+                      << '\n';
+            break;
+        case WriteOutcome::CannotCreate:
+        case WriteOutcome::WriteFailed:
+            std::cerr << "glyphlib: " << fileName << ": " << stringText(ErrorWritingLibraryFile)
+                      << ": " << written.detail.toStdString() << '\n';
+            break;
+    }
+    return exit_code::Unreadable;
 }

@@ -32,5 +32,9 @@ bool reportUnreadable(const std::string& fileName, const ReadResult& result);
 // Reports on stderr, naming the file, the lines the reader skipped or lost.
 void reportFindings(const std::string& fileName, const ReadResult& result);
 
+// Writes the library to the file in the current layout, replacing it only once the whole
+// library is written. Success, or Unreadable after the reason on stderr.
+int writeLibraryTo(const std::string& fileName, const Library& library);
+
 // A text of the string table, as the window shows it.
 std::string stringText(int number);
