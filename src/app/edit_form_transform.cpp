@@ -20,11 +20,11 @@ ScaleDialog& TEditForm::scaleDialog() {
 void TEditForm::connectTransformHandlers() {
     using C = Command;
     using K = TransformKind;
-    for (const auto [command, kind] : {std::pair{C::EditMenu_MirrorLeftRight, K::MirrorLeftRight},
-                                       std::pair{C::EditMenu_MirrorUpDown, K::MirrorUpDown},
-                                       std::pair{C::EditMenu_RotateLeft, K::RotateLeft},
-                                       std::pair{C::EditMenu_RotateRight, K::RotateRight},
-                                       std::pair{C::EditMenu_Rotate180, K::Rotate180}}) {
+    for (const auto& [command, kind] : {std::pair{C::EditMenu_MirrorLeftRight, K::MirrorLeftRight},
+                                        std::pair{C::EditMenu_MirrorUpDown, K::MirrorUpDown},
+                                        std::pair{C::EditMenu_RotateLeft, K::RotateLeft},
+                                        std::pair{C::EditMenu_RotateRight, K::RotateRight},
+                                        std::pair{C::EditMenu_Rotate180, K::Rotate180}}) {
         connectCommand(
             command, [kind](EditContext& ctx) { EditMenu_Transform_Click(ctx, Transform{kind}); });
     }

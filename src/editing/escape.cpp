@@ -1,8 +1,10 @@
 #include "editing/escape.h"
 
+#include "editing/colours.h"
 #include "editing/redraw.h"
 #include "editing/rubber_band.h"
 #include "editing/select_click.h"
+#include "editing/selection.h"
 
 namespace {
 
@@ -26,7 +28,8 @@ void cancelChain(EditContext& ctx) {
 }
 
 // Nothing of a drag is stored before the release, except the settings an origin or radius
-// drag changes as it goes: those go back, and the picture is drawn anew without the feedback.
+// drag changes as it goes: those go back, and the whole surface is painted anew, which takes
+// every trace of the feedback with it.
 void cancelDrag(EditContext& ctx) {
     EditorState& s = ctx.state;
     const bool originSelected = s.grips.originSelected;
@@ -35,12 +38,21 @@ void cancelDrag(EditContext& ctx) {
     s.pointerState = PointerState::SelectIdle;
     s.grabbedGrip = GripKind::None;
     ForgetRubberBand(s);
-    RedrawEntry(ctx, true);
+    RepaintEntry(ctx);
     if (originSelected) {
         SelectOrigin(ctx);
     }
     ctx.ui.setCursor(CursorShape::Arrow);
     s.pressCancelled = true;
+}
+
+void dropSelection(EditContext& ctx) {
+    if (selectedCount(ctx.state.selection) == 0 && !ctx.state.grips.originSelected) {
+        return;
+    }
+    ResetSelectionView(ctx, true);
+    ShowCurrentColourSample(ctx);
+    RepaintEntry(ctx);
 }
 
 }  // namespace
@@ -53,7 +65,7 @@ void Editor_Escape(EditContext& ctx) {
             cancelChain(ctx);
             break;
         case PointerState::SelectIdle:
-            DeselectAll(ctx);
+            dropSelection(ctx);
             break;
         default:
             cancelDrag(ctx);

@@ -36,20 +36,16 @@ void SelectOrigin(EditContext& ctx) {
     }
 }
 
-void DeselectAll(EditContext& ctx) {
-    ResetSelectionView(ctx, false);
-    DrawWorkOriginMarker(ctx, MarkerKind::Normal);
-    if (selectedCount(ctx.state.selection) > 0) {
-        RestyleAll(ctx, PenStyle::Solid);
-        clearSelection(ctx);
-        ShowCurrentColourSample(ctx);
-    }
-}
-
 void SelectModeClick(EditContext& ctx, bool shift) {
     EditorState& s = ctx.state;
     if (!shift) {
-        DeselectAll(ctx);
+        ResetSelectionView(ctx, false);
+        DrawWorkOriginMarker(ctx, MarkerKind::Normal);
+        if (selectedCount(s.selection) > 0) {
+            RestyleAll(ctx, PenStyle::Solid);
+            clearSelection(ctx);
+            ShowCurrentColourSample(ctx);
+        }
     }
     const Pick pick = NearestPick(s.rawPointerPos, false, WorkPickScene(s));
     if (pick.distance >= ClickTolerance) {

@@ -8,5 +8,3 @@
 void SelectModeClick(EditContext& ctx, bool shift);
 // Draws the origin in its selected look with its grip.
 void SelectOrigin(EditContext& ctx);
-// Drops the selection, the origin's included, and draws everything solid again.
-void DeselectAll(EditContext& ctx);

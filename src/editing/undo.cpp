@@ -61,62 +61,42 @@ void reinsertEntity(WorkingCopy& work, int32_t index, const Entity& saved) {
     slots[index - 1] = saved;
 }
 
-bool holdsEntity(const WorkingCopy& work, int32_t index) {
-    return index >= 1 && index <= work.workEntityCount;
-}
-
-// Takes the record's change back and leaves in it what replays the change: the entity the
-// change had made, in place of the one it had replaced.
-void revert(EditContext& ctx, UndoRecord& record) {
+// Takes the record's change back (Undo) or makes it again (Redo), and leaves in the record
+// what does the opposite: the entity it has just taken out in place of the one it put in.
+void applyStep(EditContext& ctx, UndoRecord& record, bool redo) {
     WorkingCopy& work = ctx.state.work;
-    switch (record.kind) {
-        case UndoKind::Added:
-            if (holdsEntity(work, record.index)) {
-                record.saved = work.workEntities[record.index - 1];
-                deleteEntity(ctx, record.index, false);
-            }
-            break;
-        case UndoKind::Deleted:
-            reinsertEntity(work, record.index, record.saved);
-            break;
-        case UndoKind::Changed:
-            if (isSlotNumber(record.index)) {
-                std::swap(work.workEntities[record.index - 1], record.saved);
-            }
-            break;
-        case UndoKind::Empty:
-            break;
+    if (record.kind == UndoKind::Changed) {
+        if (isSlotNumber(record.index)) {
+            std::swap(work.workEntities[record.index - 1], record.saved);
+        }
+        return;
+    }
+    if (record.kind == UndoKind::Empty) {
+        return;
+    }
+    const bool inserts = (record.kind == UndoKind::Added) == redo;
+    if (inserts) {
+        reinsertEntity(work, record.index, record.saved);
+        if (redo) {
+            setSelectCommandsEnabled(ctx.ui, true);  // as drawing or pasting it did
+        }
+    } else if (record.index >= 1 && record.index <= work.workEntityCount) {
+        record.saved = work.workEntities[record.index - 1];
+        deleteEntity(ctx, record.index, false);
     }
 }
 
-// The opposite of revert: makes the record's change again and leaves in it what reverts it.
-void replay(EditContext& ctx, UndoRecord& record) {
-    WorkingCopy& work = ctx.state.work;
-    switch (record.kind) {
-        case UndoKind::Added:
-            reinsertEntity(work, record.index, record.saved);
-            setSelectCommandsEnabled(ctx.ui, work.workEntityCount > 0);  // as drawing it did
-            break;
-        case UndoKind::Deleted:
-            if (holdsEntity(work, record.index)) {
-                record.saved = work.workEntities[record.index - 1];
-                deleteEntity(ctx, record.index, false);
-            }
-            break;
-        case UndoKind::Changed:
-            if (isSlotNumber(record.index)) {
-                std::swap(work.workEntities[record.index - 1], record.saved);
-            }
-            break;
-        case UndoKind::Empty:
-            break;
-    }
-}
-
-// What Undo and Redo share around the step itself: the selection goes, the picture is drawn
-// again, both pairs of controls follow their histories and the entry counts as changed.
-void finishStep(EditContext& ctx) {
+// Moves the newest record of one history to the other, applying it on the way.
+void step(EditContext& ctx, History& from, int32_t& fromCount, History& to, int32_t& toCount,
+          bool redo) {
     EditorState& s = ctx.state;
+    ResetSelectionView(ctx, true);
+    if (fromCount <= 0) {
+        return;
+    }
+    UndoRecord record = takeNewest(from, fromCount);
+    applyStep(ctx, record, redo);
+    appendRecord(to, toCount, record);
     ctx.ui.invalidateDrawing();
     setUndoEnabled(ctx.ui, s.undoCount > 0);
     setRedoEnabled(ctx.ui, s.redoCount > 0);
@@ -195,26 +175,12 @@ void deleteEntity(EditContext& ctx, int32_t index, bool record) {
 
 void tbUndoBtn_click(EditContext& ctx) {
     EditorState& s = ctx.state;
-    ResetSelectionView(ctx, true);
-    if (s.undoCount <= 0) {
-        return;
-    }
-    UndoRecord record = takeNewest(s.undoHistory, s.undoCount);
-    revert(ctx, record);
-    appendRecord(s.redoHistory, s.redoCount, record);
-    finishStep(ctx);
+    step(ctx, s.undoHistory, s.undoCount, s.redoHistory, s.redoCount, false);
 }
 
 void tbRedoBtn_click(EditContext& ctx) {
     EditorState& s = ctx.state;
-    ResetSelectionView(ctx, true);
-    if (s.redoCount <= 0) {
-        return;
-    }
-    UndoRecord record = takeNewest(s.redoHistory, s.redoCount);
-    replay(ctx, record);
-    appendRecord(s.undoHistory, s.undoCount, record);
-    finishStep(ctx);
+    step(ctx, s.redoHistory, s.redoCount, s.undoHistory, s.undoCount, true);
 }
 
 void EditMenu_Undo_Click(EditContext& ctx) {

@@ -20,9 +20,11 @@ class EditCommandsShellTest : public EditFormTest {
         start(writeFile("three.sym", ThreeSymbols));
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
     }
+    // Where the window system sends a key: an open popup menu takes the keyboard.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus != nullptr ? focus : &form(), key, modifiers);
+        QWidget* target = QApplication::activePopupWidget();
+        target = target != nullptr ? target : QApplication::focusWidget();
+        QTest::keyClick(target != nullptr ? target : &form(), key, modifiers);
     }
     std::vector<Entity> entities() {
         const WorkingCopy& work = form().state().work;

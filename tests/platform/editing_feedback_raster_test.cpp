@@ -178,7 +178,7 @@ struct PointerSession : Session {
 TEST(EditingFeedbackRaster, EscapeEndsEveryDragAsIfItHadNeverBegun) {
     struct Drag {
         const char* what;
-        int32_t selected;  // 0 = nothing
+        int32_t selected;  // 0 = nothing; -1 = the origin, whose grip the size circle needs
         DisplayPoint press;
         PointerState during;
     };
@@ -187,15 +187,18 @@ TEST(EditingFeedbackRaster, EscapeEndsEveryDragAsIfItHadNeverBegun) {
         {"start grip of a line", 1, {20, 20}, PointerState::DragHandle},
         {"middle grip of an arc", 3, {80, 185}, PointerState::DragHandle},
         {"origin", 0, {155, 155}, PointerState::DragOrigin},
-        {"size radius circle", 0, {305, 155}, PointerState::DragSizeRadius},
+        {"size radius circle", -1, {305, 155}, PointerState::DragSizeRadius},
     };
     for (const Drag& drag : drags) {
         PointerSession s;
         s.state.pointerState = PointerState::SelectIdle;
-        if (drag.selected != 0) {
+        if (drag.selected > 0) {
             addToSelection(s.state.selection, drag.selected);
         }
         RedrawEntry(s.ctx, true);
+        if (drag.selected < 0) {
+            s.click({155, 155});
+        }
         const QImage before = s.canvas.image();
         const WorkingCopy work = s.state.work;
 
@@ -218,7 +221,8 @@ TEST(EditingFeedbackRaster, EscapeEndsEveryDragAsIfItHadNeverBegun) {
         EXPECT_EQ(s.state.work.workEntry.originX, 155) << drag.what;
         EXPECT_EQ(s.state.work.workEntry.sizeRadius, 150) << drag.what;
         EXPECT_FALSE(s.ui.captured) << drag.what;
-        EXPECT_EQ(selectedItem(s.state.selection, 1), drag.selected) << drag.what;
+        EXPECT_EQ(selectedItem(s.state.selection, 1), std::max(drag.selected, 0)) << drag.what;
+        EXPECT_EQ(s.state.grips.originSelected, drag.selected < 0) << drag.what;
         EXPECT_EQ(differingPixels(s.canvas.image(), before), 0) << drag.what;
     }
 }
@@ -228,6 +232,7 @@ TEST(EditingFeedbackRaster, EscapeForgetsTheChainAndItsRubberBand) {
         const bool arc = tool == PointerState::ArcPoints;
         PointerSession s;
         s.state.pointerState = tool;
+        s.state.rubber.rubberWasLine = true;  // as the Arc tool's button leaves it
         RedrawEntry(s.ctx, true);
         s.state.lastPoint = {};
         s.click({40, 200});  // the chain starts here
