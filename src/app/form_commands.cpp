@@ -83,6 +83,7 @@ class Builder {
     QMenu* standaloneMenu(Command command) {
         auto* menu = new QMenu(&owner_);
         menu->setObjectName(commandName(command));
+        menu->menuAction()->setObjectName(commandName(command));
         slot(command) = menu->menuAction();
         return menu;
     }

@@ -82,10 +82,13 @@ TEST_F(EditFormTest, MenusHoldEveryItemInOrder) {
     EXPECT_EQ(itemNames(c.MainMenu_File),
               (V{"LibMenu_New", "LibMenu_Open", "-", "LibMenu_Save", "LibMenu_SaveAs", "-",
                  "LibMenu_Recover", "LibMenu_Versions", "-", "LibMenu_Exit"}));
-    EXPECT_EQ(
-        itemNames(c.MainMenu_Edit),
-        (V{"EditMenu_Undo", "-", "EditMenu_Cut", "EditMenu_Copy", "EditMenu_Paste",
-           "EditMenu_Delete", "-", "EditMenu_Snap", "-", "EditMenu_Select", "EditMenu_SelectAll"}));
+    EXPECT_EQ(itemNames(c.MainMenu_Edit),
+              (V{"EditMenu_Undo", "EditMenu_Redo", "-", "EditMenu_Cut", "EditMenu_Copy",
+                 "EditMenu_Paste", "EditMenu_Delete", "-", "EditMenu_Snap", "-", "EditMenu_Select",
+                 "EditMenu_SelectAll", "-", "EditMenu_Transform"}));
+    EXPECT_EQ(itemNames(c.EditMenu_Transform),
+              (V{"EditMenu_MirrorLeftRight", "EditMenu_MirrorUpDown", "EditMenu_RotateLeft",
+                 "EditMenu_RotateRight", "EditMenu_Rotate180", "-", "EditMenu_Scale"}));
     EXPECT_EQ(itemNames(c.MainMenu_Draw),
               (V{"DrawMenu_Line", "DrawMenu_Arc", "-", "DrawMenu_Refresh"}));
     EXPECT_EQ(itemNames(c.MainMenu_Symbol),
@@ -94,13 +97,20 @@ TEST_F(EditFormTest, MenusHoldEveryItemInOrder) {
     EXPECT_EQ(itemNames(c.MainMenu_LineType),
               (V{"LTMenu_Add", "LTMenu_Delete", "LTMenu_Settings"}));
     EXPECT_EQ(itemNames(c.MainMenu_Help), (V{"HelpMenu_HelpTopics", "-", "HelpMenu_About"}));
-    EXPECT_EQ(itemNames(c.mnuPopup), (V{"PopUpMnuLine", "PopUpMnuArc", "PopUpMnuSelect"}));
+    EXPECT_EQ(itemNames(c.mnuPopup),
+              (V{"PopUpMnuLine", "PopUpMnuArc", "PopUpMnuSelect", "-", "EditMenu_Transform"}));
 }
 
 TEST_F(EditFormTest, ShortcutsAreFixed) {
     start();
     const std::pair<C, QKeySequence> shortcuts[] = {
+        {C::LibMenu_New, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {C::LibMenu_Open, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {C::LibMenu_Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {C::LibMenu_SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {C::LibMenu_Exit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {C::EditMenu_Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {C::EditMenu_Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
         {C::EditMenu_Cut, QKeySequence(Qt::CTRL | Qt::Key_X)},
         {C::EditMenu_Copy, QKeySequence(Qt::CTRL | Qt::Key_C)},
         {C::EditMenu_Paste, QKeySequence(Qt::CTRL | Qt::Key_V)},
@@ -108,13 +118,15 @@ TEST_F(EditFormTest, ShortcutsAreFixed) {
         {C::EditMenu_Snap, QKeySequence(Qt::Key_F3)},
         {C::EditMenu_Select, QKeySequence(Qt::Key_F2)},
         {C::DrawMenu_Refresh, QKeySequence(Qt::Key_F5)},
-        {C::EditMenu_SelectAll, QKeySequence()},
+        {C::EditMenu_SelectAll, QKeySequence(Qt::CTRL | Qt::Key_A)},
         {C::DrawMenu_Line, QKeySequence()},
         {C::DrawMenu_Arc, QKeySequence()},
     };
     for (const auto& [command, keys] : shortcuts) {
         EXPECT_EQ(action(command)->shortcut(), keys) << commandName(command);
     }
+    EXPECT_EQ(action(C::EditMenu_Redo)->shortcuts().value(1),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
 }
 
 TEST_F(EditFormTest, HelpContextsAreKeptOnTheCommands) {
