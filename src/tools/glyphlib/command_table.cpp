@@ -77,6 +77,16 @@ constexpr Command Commands[] = {
      "An entry whose drawing would leave the drawing area, or whose line or arc would shrink\n"
      "to a point, is left unchanged and named on stderr; the exit code is then 1.\n",
      runTransform},
+    {"preview",
+     "[--kind symbol|linetype] FILE (--entry NAME|#N -o OUT.png | --all DIR) [--size WxH]",
+     "Draws an entry as it will look on the map, smoothed, with lines one pixel wide. A line\n"
+     "type runs along test paths: a straight line, a zigzag with 90 and 45 degree corners, a\n"
+     "gentle and a tight curve, a closed ring and a path shorter than one repeat; one repeat\n"
+     "is the drawing area's width, its base line the line between the index marks. A symbol\n"
+     "stands at sizes from the drawing area's down to a few pixels, on white and on a\n"
+     "map-like ground. --entry and --all as for render; --size WxH sets the picture's size\n"
+     "(each side 32 to 4096, default 560x420).\n",
+     runPreview},
 };
 
 }  // namespace

@@ -14,6 +14,7 @@ int runDiff(std::span<const std::string> args);
 int runExport(std::span<const std::string> args);
 int runVersions(std::span<const std::string> args);
 int runTransform(std::span<const std::string> args);
+int runPreview(std::span<const std::string> args);
 
 // How the library kind is chosen, for every command's help.
 std::string_view kindHelp();

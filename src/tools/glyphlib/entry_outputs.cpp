@@ -1,6 +1,8 @@
 #include "tools/glyphlib/entry_outputs.h"
 
 #include <QDir>
+#include <QImageWriter>
+#include <QSaveFile>
 #include <iostream>
 
 #include "model/cp1252.h"
@@ -70,4 +72,17 @@ int writeEntryOutputs(const std::string& file, const Library& library, const Ent
         }
     }
     return exit_code::Success;
+}
+
+bool writePicture(const QImage& picture, const QString& path) {
+    QSaveFile file(path);
+    QImageWriter writer(&file, "png");
+    if (file.open(QIODevice::WriteOnly) && writer.write(picture) && file.commit()) {
+        return true;
+    }
+    const QString reason =
+        writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString();
+    std::cerr << "glyphlib: " << path.toLocal8Bit().toStdString()
+              << ": cannot write the picture: " << reason.toLocal8Bit().toStdString() << '\n';
+    return false;
 }

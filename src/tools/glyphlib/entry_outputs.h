@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -34,3 +35,7 @@ int findEntry(const Library& library, const std::string& wanted);
 int writeEntryOutputs(const std::string& file, const Library& library, const EntryOutputs& outputs,
                       const QString& extension,
                       const std::function<bool(int n, const QString& path)>& write);
+
+// Writes the picture as PNG through a temporary file, so a failed write leaves an older
+// picture as it was; false after saying why on stderr.
+bool writePicture(const QImage& picture, const QString& path);

@@ -1,32 +1,9 @@
-#include <QImageWriter>
-#include <QSaveFile>
-#include <QString>
-#include <iostream>
-
 #include "platform/entry_picture.h"
 #include "tools/glyphlib/command.h"
 #include "tools/glyphlib/commands.h"
 #include "tools/glyphlib/entry_outputs.h"
 #include "tools/glyphlib/library_arguments.h"
 #include "tools/glyphlib/library_loading.h"
-
-namespace {
-
-// Written to a temporary file first, so a failed write leaves an older picture as it was.
-bool writePicture(const QImage& picture, const QString& path) {
-    QSaveFile file(path);
-    QImageWriter writer(&file, "png");
-    if (file.open(QIODevice::WriteOnly) && writer.write(picture) && file.commit()) {
-        return true;
-    }
-    const QString reason =
-        writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString();
-    std::cerr << "glyphlib: " << path.toLocal8Bit().toStdString()
-              << ": cannot write the picture: " << reason.toLocal8Bit().toStdString() << '\n';
-    return false;
-}
-
-}  // namespace
 
 int runRender(std::span<const std::string> args) {
     const auto options = takeOptions(args, "render", EntryOutputOptions);
