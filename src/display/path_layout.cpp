@@ -144,8 +144,15 @@ class StrokeBuilder {
             const double s = path_.startOf(std::max(before, after));
             const double t = (s - a.s) / (b.s - a.s);
             const double d = a.d + (b.d - a.d) * t;
-            current_.points.push_back(path_.at(before, s, d));
-            current_.points.push_back(path_.at(after, s, d));
+            const PathPoint p = path_.at(before, s, d);
+            const PathPoint q = path_.at(after, s, d);
+            // Where the path barely turns the bevel is shorter than a pixel: one point will do.
+            if (std::hypot(q.x - p.x, q.y - p.y) < 0.5) {
+                current_.points.push_back({(p.x + q.x) / 2, (p.y + q.y) / 2});
+            } else {
+                current_.points.push_back(p);
+                current_.points.push_back(q);
+            }
         };
         for (size_t i = first; i < last; ++i) {
             joint(i, i + 1);
@@ -184,7 +191,9 @@ std::vector<PathPoint> flattenEntity(const Entity& entity, double tolerance) {
     }
     const double maxStep =
         tolerance < radius ? 2 * std::acos(1 - tolerance / radius) : std::numbers::pi / 2;
-    const int steps = std::clamp(int(std::ceil(span / maxStep)), 2, MaxArcSteps);
+    // Compared as a real: far away the step is 0 and the quotient infinite.
+    const double wanted = std::ceil(span / maxStep);
+    const int steps = wanted < MaxArcSteps ? std::max(2, int(wanted)) : MaxArcSteps;
     std::vector<PathPoint> points;
     points.reserve(size_t(steps) + 1);
     for (int i = 0; i <= steps; ++i) {
@@ -214,7 +223,7 @@ std::vector<Stroke> layOutPattern(std::span<const Entity> entities, bool singleP
     std::vector<std::vector<PathPoint>> pattern;
     pattern.reserve(entities.size());
     for (const Entity& entity : entities) {
-        pattern.push_back(flattenEntity(entity, 0.25 / scale));
+        pattern.push_back(flattenEntity(entity, 0.5 / scale));
     }
 
     StrokeBuilder builder(indexed, strokes);
@@ -250,14 +259,21 @@ TestPaths lineTypeTestPaths(double width, double height) {
     test.scale = DesignRepeat / PatternLength * f;
     test.paths.push_back({{place(20, 40), place(540, 40)}, false});
     LayoutPath zigzag;
-    for (const auto& [x, y] : {std::pair{20, 125}, {140, 125}, {140, 85}, {260, 85}, {320, 145},
-                               {420, 145}, {480, 85}, {540, 85}}) {
+    for (const auto& [x, y] : {std::pair{20, 125},
+                               {140, 125},
+                               {140, 85},
+                               {260, 85},
+                               {320, 145},
+                               {420, 145},
+                               {480, 85},
+                               {540, 85}}) {
         zigzag.points.push_back(place(x, y));
     }
     test.paths.push_back(zigzag);
     LayoutPath gentle;
     for (double x = 20; x <= 540; x += 4) {
-        gentle.points.push_back(place(x, 205 + 18 * std::sin(2 * std::numbers::pi * (x - 20) / 520)));
+        gentle.points.push_back(
+            place(x, 205 + 18 * std::sin(2 * std::numbers::pi * (x - 20) / 520)));
     }
     test.paths.push_back(gentle);
     // A hairpin: out, a half turn of radius 25, and back.

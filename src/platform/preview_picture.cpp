@@ -40,32 +40,39 @@ void drawPolyline(QPainter& painter, const std::vector<PathPoint>& points, doubl
     painter.drawPolyline(polygon);
 }
 
+void drawStrokes(QPainter& painter, const std::vector<Stroke>& strokes, bool useColours) {
+    int32_t colour = -1;
+    for (const Stroke& stroke : strokes) {
+        if (stroke.colour != colour) {
+            colour = stroke.colour;
+            painter.setPen(penFor(colour, useColours));
+        }
+        drawPolyline(painter, stroke.points, 1, {});
+    }
+}
+
 void drawLineType(QPainter& painter, const LibraryEntry& entry, std::span<const Entity> entities,
                   QSize size) {
     painter.fillRect(QRect(QPoint(), size), PaperColour);
     const TestPaths test = lineTypeTestPaths(size.width(), size.height());
-    painter.setPen(QPen(GuideColour, 0));
     for (const LayoutPath& path : test.paths) {
         std::vector<PathPoint> guide = path.points;
         if (path.closed && !guide.empty()) {
             guide.push_back(guide.front());
         }
-        drawPolyline(painter, guide, 1, {});
-        for (const Stroke& stroke :
-             layOutPattern(entities, entry.singlePattern() != 0, path, test.scale)) {
-            painter.setPen(penFor(stroke.colour, entry.useColours != 0));
-            drawPolyline(painter, stroke.points, 1, {});
-        }
         painter.setPen(QPen(GuideColour, 0));
+        drawPolyline(painter, guide, 1, {});
+        drawStrokes(painter, layOutPattern(entities, entry.singlePattern() != 0, path, test.scale),
+                    entry.useColours != 0);
     }
 }
 
 // A pale stretch of country behind the symbol: a meadow and a stream.
 void drawGround(QPainter& painter, const QRectF& box) {
     painter.fillRect(box, GroundColour);
-    painter.fillRect(QRectF(box.left(), box.top() + box.height() * 0.55, box.width() * 0.6,
-                            box.height() * 0.45),
-                     MeadowColour);
+    painter.fillRect(
+        QRectF(box.left(), box.top() + box.height() * 0.55, box.width() * 0.6, box.height() * 0.45),
+        MeadowColour);
     QPainterPath stream(QPointF(box.left(), box.top() + box.height() * 0.2));
     stream.cubicTo(box.left() + box.width() * 0.4, box.top() + box.height() * 0.05,
                    box.left() + box.width() * 0.6, box.top() + box.height() * 0.45, box.right(),
@@ -76,6 +83,7 @@ void drawGround(QPainter& painter, const QRectF& box) {
 
 void drawSymbolAt(QPainter& painter, const LibraryEntry& entry, std::span<const Entity> entities,
                   const QRectF& box, bool ground, bool showSizeRadius) {
+    painter.setClipRect(box.adjusted(0, 0, 1, 1));
     if (ground) {
         drawGround(painter, box);
     } else {
@@ -95,6 +103,7 @@ void drawSymbolAt(QPainter& painter, const LibraryEntry& entry, std::span<const 
         painter.drawEllipse(box.topLeft() + QPointF(entry.originX * scale, entry.originY * scale),
                             r, r);
     }
+    painter.setClipping(false);
 }
 
 void drawSymbol(QPainter& painter, const LibraryEntry& entry, std::span<const Entity> entities,
@@ -104,8 +113,7 @@ void drawSymbol(QPainter& painter, const LibraryEntry& entry, std::span<const En
     std::vector<double> sizes;
     const double widest = (size.width() - 2 * Margin) / 2.0 - Gap * 3;
     const double tallest = (size.height() - 2 * Margin - Gap) / 2.0;
-    for (double s = std::min({double(SurfaceSize), widest, tallest}); s >= SmallestSymbol;
-         s /= 2) {
+    for (double s = std::min({double(SurfaceSize), widest, tallest}); s >= SmallestSymbol; s /= 2) {
         sizes.push_back(std::round(s));
     }
     for (int row = 0; row < 2; ++row) {
@@ -120,9 +128,9 @@ void drawSymbol(QPainter& painter, const LibraryEntry& entry, std::span<const En
 
 }  // namespace
 
-QImage entryPreview(LibraryKind kind, const LibraryEntry& entry,
-                    std::span<const Entity> entities, QSize size, bool showSizeRadius) {
-    QImage picture(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+QImage entryPreview(LibraryKind kind, const LibraryEntry& entry, std::span<const Entity> entities,
+                    QSize size, bool showSizeRadius) {
+    QImage picture(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     if (kind == LibraryKind::LineType) {
