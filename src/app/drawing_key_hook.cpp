@@ -1,27 +1,31 @@
 #include "app/drawing_key_hook.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QKeyEvent>
-#include <QMessageBox>
+#include <QMenuBar>
 #include <QWidget>
 
 namespace {
 
-// The controls whose own use of the arrow keys and Space must not move the drawing pointer.
+// The controls whose own use of the arrow keys and Space must not move the drawing pointer:
+// the entry list, the name fields, and the menu bar while the keyboard walks it (after Alt or
+// after Escape closed one of its menus), where Space and the arrows open and choose menus.
 bool keepsItsKeys(const QWidget* focus) {
     if (focus == nullptr) {
         return false;
     }
     const QString name = focus->objectName();
-    return name == "SymName" || name == "LTypeName" || name == "SymbList";
+    return name == "SymName" || name == "LTypeName" || name == "SymbList" ||
+           qobject_cast<const QMenuBar*>(focus) != nullptr;
 }
 
-// A message box or a file dialog keeps its keys: the Space that dismisses the entity limit
-// warning must not click into the drawing once more and bring the warning back.
-bool dialogKeepsItsKeys(const QWidget* window) {
-    return qobject_cast<const QMessageBox*>(window) != nullptr ||
-           qobject_cast<const QFileDialog*>(window) != nullptr;
+// The keys belong to the drawing only while its window is the one the user works in: an open
+// menu, context menu, message box, file dialog or entry dialog takes them all, so that the
+// Space that closes a box or ticks a check box never draws behind it.
+bool mainWindowHasTheKeyboard(const QWidget& mainWindow) {
+    return QApplication::activeWindow() == &mainWindow &&
+           QApplication::activePopupWidget() == nullptr &&
+           QApplication::activeModalWidget() == nullptr;
 }
 
 // A key press reaches the application's filters once for the window system's window, once for
@@ -38,13 +42,13 @@ bool isFirstWidgetDelivery(const QObject* watched) {
 
 }  // namespace
 
-DrawingKeyHook::DrawingKeyHook(std::function<void(DrawingKey)> onKey, QObject* parent)
-    : QObject(parent), onKey_(std::move(onKey)) {}
+DrawingKeyHook::DrawingKeyHook(const QWidget& mainWindow, std::function<void(DrawingKey)> onKey,
+                               QObject* parent)
+    : QObject(parent), mainWindow_(mainWindow), onKey_(std::move(onKey)) {}
 
 bool DrawingKeyHook::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && isFirstWidgetDelivery(watched) &&
-        !keepsItsKeys(QApplication::focusWidget()) &&
-        !dialogKeepsItsKeys(QApplication::activeWindow())) {
+        mainWindowHasTheKeyboard(mainWindow_) && !keepsItsKeys(QApplication::focusWidget())) {
         if (const std::optional<DrawingKey> key =
                 drawingKeyOf(static_cast<QKeyEvent*>(event)->key())) {
             onKey_(*key);

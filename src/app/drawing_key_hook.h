@@ -7,17 +7,20 @@
 #include "editing/keyboard.h"
 
 // The application-wide key hook: the arrow keys and Space reach the drawing area whichever
-// control has the focus, and that control still gets them. The name fields of the entry
-// dialogs, the entry list, message boxes and file dialogs keep their keys to themselves.
-// Install it on the application.
+// control of the main window has the focus, and that control still gets them. It acts only
+// while the main window itself is the active window and no menu, popup or dialog is open;
+// the name fields of the entry dialogs, the entry list and the menu bar in keyboard mode keep
+// their keys to themselves. Install it on the application.
 class DrawingKeyHook : public QObject {
   public:
-    DrawingKeyHook(std::function<void(DrawingKey)> onKey, QObject* parent);
+    DrawingKeyHook(const QWidget& mainWindow, std::function<void(DrawingKey)> onKey,
+                   QObject* parent);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    const QWidget& mainWindow_;
     std::function<void(DrawingKey)> onKey_;
 };
 

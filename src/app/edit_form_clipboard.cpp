@@ -20,6 +20,7 @@ void TEditForm::connectClipboardAndKeyboard() {
     connectCommand(C::EditMenu_Snap, EditMenu_Snap_Click);
 
     auto* hook = new DrawingKeyHook(
+        *this,
         [this](DrawingKey key) {
             runHandler([key](EditContext& ctx) { Editor_KeyDown(ctx, key); });
         },

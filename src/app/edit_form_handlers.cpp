@@ -67,6 +67,13 @@ void TEditForm::connectEditingHandlers() {
             SymBox_MouseUp(ctx, toMouseButton(e->button()), toShiftState(*e), p.x(), p.y());
         });
     });
+    // Off the drawing area the pointer is nowhere, wherever it went: the bare client area, the
+    // status bar, the entry list or another window.
+    connect(box, &SymBox::pointerLeft, this, [this] {
+        if (loaded_) {
+            Form_MouseMove();
+        }
+    });
     connect(widgets_.Timer2, &QTimer::timeout, this, [this] { runHandler(Timer2Timer); });
     for (ColourBox* colourBox : widgets_.colourBoxes) {
         connect(colourBox, &ColourBox::clicked, this,

@@ -1,6 +1,7 @@
 #include "app/sym_box.h"
 
 #include <qdrawutil.h>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -44,4 +45,12 @@ void SymBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 void SymBox::contextMenuEvent(QContextMenuEvent* event) {
     emit contextMenuRequested(event);
+}
+
+void SymBox::leaveEvent(QEvent* event) {
+    // A drag keeps the pointer while a button is held; Qt reports its leaving after the release.
+    if (QApplication::mouseButtons() == Qt::NoButton && mouseGrabber() != this) {
+        emit pointerLeft();
+    }
+    QWidget::leaveEvent(event);
 }

@@ -23,6 +23,8 @@ class SymBox : public QWidget {
     void mouseMoved(QMouseEvent* event);
     void mouseReleased(QMouseEvent* event);
     void contextMenuRequested(QContextMenuEvent* event);
+    // The pointer has left the paint box, in whatever direction, with no button held.
+    void pointerLeft();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,6 +32,7 @@ class SymBox : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     const QImage* raster_ = nullptr;

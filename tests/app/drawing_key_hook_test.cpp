@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
 #include <QVBoxLayout>
@@ -45,7 +47,7 @@ class DrawingKeyHookTest : public ::testing::Test {
     QListWidget* list = new QListWidget;
     QWidget* passive = new QWidget;
     std::vector<DrawingKey> seen;
-    DrawingKeyHook hook{[this](DrawingKey key) { seen.push_back(key); }, nullptr};
+    DrawingKeyHook hook{window, [this](DrawingKey key) { seen.push_back(key); }, nullptr};
 };
 
 TEST_F(DrawingKeyHookTest, ArrowsAndSpaceAreSeenOnceAndStillReachTheControl) {
@@ -99,6 +101,42 @@ TEST_F(DrawingKeyHookTest, MessageBoxesKeepTheirKeys) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(seen.empty());
     EXPECT_FALSE(box.isVisible());
+}
+
+// Menus, the menu bar walked with the keyboard and other windows use the arrows and Space for
+// themselves: none of them may also draw behind their backs.
+TEST_F(DrawingKeyHookTest, OpenMenusTheMenuBarAndOtherWindowsKeepTheirKeys) {
+    QMenu menu;
+    menu.addAction("Undo");
+    menu.addAction("Cut");
+    menu.popup(window.mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    QTest::keyClick(&menu, Qt::Key_Down);
+    QTest::keyClick(&menu, Qt::Key_Down);
+    EXPECT_EQ(menu.activeAction(), menu.actions().at(1));
+    menu.close();
+
+    auto* bar = new QMenuBar(&window);
+    bar->addMenu("&Edit")->addAction("Undo");
+    bar->show();
+    focus(bar);
+    QTest::keyClick(bar, Qt::Key_Space);
+    QTest::keyClick(bar, Qt::Key_Escape);
+
+    QWidget elsewhere;
+    auto* field = new QLineEdit("text", &elsewhere);
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Right);
+    EXPECT_TRUE(seen.empty());
+
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    focus(other);
+    QTest::keyClick(other, Qt::Key_Space);
+    EXPECT_EQ(seen, std::vector{DrawingKey::Space});
 }
 
 }  // namespace

@@ -145,6 +145,19 @@ TEST_F(PointerShellTest, ARubberBandFollowsThePointerAndGoesWhenItLeaves) {
     EXPECT_EQ(shownPixel(86, 86), Background);
 }
 
+// Straight onto the status bar or the entry list, not over the bare client area: the
+// pointer is off the drawing all the same, and the arrow keys must not bring it back.
+TEST_F(PointerShellTest, LeavingThePaintBoxInAnyDirectionForgetsThePointer) {
+    trigger(Command::tbLineBtn);
+    click({50, 50});
+    hover({110, 50});
+    ASSERT_EQ(paintedInRow(50, 51, 109), 56);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(box, &leave);
+    EXPECT_FALSE(state->pointerPos.isSet());
+    EXPECT_EQ(paintedInRow(50, 51, 109), 0);
+}
+
 class PointerShellDragTest : public PointerShellTest {
   protected:
     void SetUp() override {
