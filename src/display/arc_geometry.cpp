@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/arc_sweep.h"
 #include "model/polar_angle.h"
 #include "model/units.h"
 
@@ -24,6 +25,34 @@ Extended cross(RealPoint a, RealPoint b, RealPoint c) {
 RealPoint halfwayFrom(RealPoint from, RealPoint to) {
     return {static_cast<float>(from.x + (Extended{to.x} - from.x) / 2),
             static_cast<float>(from.y + (Extended{to.y} - from.y) / 2)};
+}
+
+// The third point sees the chord at a right angle: the three points make a half circle with
+// the chord as its diameter. Whole pixels, so the test is exact.
+bool isHalfCircle(DisplayPoint s, DisplayPoint e, DisplayPoint m) {
+    const int64_t toStartX = int64_t{s.x} - m.x;
+    const int64_t toStartY = int64_t{s.y} - m.y;
+    const int64_t toEndX = int64_t{e.x} - m.x;
+    const int64_t toEndY = int64_t{e.y} - m.y;
+    return toStartX * toEndX + toStartY * toEndY == 0;
+}
+
+// The flag of the half circle from start to end that the drawing sweeps through the third point.
+uint8_t drawnHalfThrough(RealPoint start, RealPoint end, RealPoint third) {
+    return cross(start, end, third) >= 0 ? 1 : 0;
+}
+
+Entity arcOf(RealPoint centre, DisplayPoint a, DisplayPoint b, uint8_t arcFlag) {
+    Entity arc;
+    arc.x1 = a.x;
+    arc.y1 = a.y;
+    arc.x2 = b.x;
+    arc.y2 = b.y;
+    arc.isArc = 1;
+    arc.centreX = centre.x;
+    arc.centreY = centre.y;
+    arc.arcFlag = arcFlag;
+    return arc;
 }
 
 RealPoint startOf(const Entity& e) {
@@ -105,6 +134,13 @@ void ArcThroughPoints(DisplayPoint s, DisplayPoint e, DisplayPoint m, RealPoint&
         }
         return;
     }
+    if (m != s && m != e && isHalfCircle(s, e, m)) {
+        // The computed centre would lie a rounding error beside the chord, on either side;
+        // the halfway point is exact, so drawing, picking and the file all see a half circle.
+        centre = halfwayFrom(start, end);
+        arcFlag = drawnHalfThrough(start, end, third);
+        return;
+    }
     const std::optional<RealPoint> found =
         BisectorCentre(halfwayFrom(end, third), AngleAbout(end, third), halfwayFrom(start, third),
                        AngleAbout(start, third));
@@ -122,8 +158,7 @@ void ArcThroughPoints(DisplayPoint s, DisplayPoint e, DisplayPoint m, RealPoint&
         // The third point on the centre's side of the chord lies on the longer arc.
         arcFlag = (sideOfThird < 0) == (sideOfCentre < 0) ? 1 : 0;
     } else {
-        // A half circle: the one the drawing sweeps through the third point.
-        arcFlag = cross(start, end, third) >= 0 ? 1 : 0;
+        arcFlag = drawnHalfThrough(start, end, third);
     }
 }
 
@@ -139,12 +174,7 @@ ArcSweep ArcDrawSweep(RealPoint centre, DisplayPoint a, DisplayPoint b, uint8_t 
     sweep.top = roundHalfEven(centre.y - radius);
     sweep.right = roundHalfEven(centre.x + radius);
     sweep.bottom = roundHalfEven(centre.y + radius);
-    // Counter-clockwise from a to b is the shorter arc when the centre lies on the negative
-    // side of ab; swapping the ends turns the sweep into the other arc.
-    const Extended side = cross(from, toRealPoint(b), centre);
-    const bool shorterIsCounterClockwise = std::fabs(side) >= Tolerance && side < 0;
-    const bool wantLonger = arcFlag != 0;
-    const bool swap = wantLonger == shorterIsCounterClockwise;
+    const bool swap = sweepsFromEnd(arcOf(centre, a, b, arcFlag));
     sweep.from = swap ? b : a;
     sweep.to = swap ? a : b;
     return sweep;
@@ -152,21 +182,10 @@ ArcSweep ArcDrawSweep(RealPoint centre, DisplayPoint a, DisplayPoint b, uint8_t 
 
 DisplayPoint ArcMidpoint(const Entity& arc) {
     const RealPoint centre = centreOf(arc);
-    const float a1 = AngleAbout(centre, startOf(arc));
-    const float a2 = AngleAbout(centre, endOf(arc));
     const float radius = PointDistance(centre, startOf(arc));
-    const bool longer = arc.arcFlag != 0;
-    auto m = static_cast<float>((Extended{a1} + a2) / 2);
-    const auto w = static_cast<float>(std::fabs(Extended{m} - a1));
-    if (std::fabs(w - HalfPi) < Tolerance) {
-        m = static_cast<float>(longer ? Extended{a1} + w : Extended{a1} - w);
-    } else if ((w > HalfPi && !longer) || (w < HalfPi && longer)) {
-        // The mean angle lies on the other arc.
-        m = static_cast<float>(m + Pi);
-    }
-    NormaliseAngle(m);
-    return {roundHalfEven(static_cast<double>(std::cos(Extended{m}) * radius + centre.x)),
-            roundHalfEven(static_cast<double>(centre.y - std::sin(Extended{m}) * radius))};
+    const Extended m = arcMiddleAngle(arc);
+    return {roundHalfEven(static_cast<double>(std::cos(m) * radius + centre.x)),
+            roundHalfEven(static_cast<double>(centre.y - std::sin(m) * radius))};
 }
 
 float SegmentDistance(DisplayPoint p, DisplayPoint a, DisplayPoint b) {
@@ -204,35 +223,10 @@ float ArcDistance(DisplayPoint p, const Entity& arc) {
     if (start == end) {
         return std::fabs(toCentre - radius);  // full circle
     }
-    Extended aS = AngleAbout(centre, start);
-    Extended aE = AngleAbout(centre, end);
-    const Extended aP = AngleAbout(centre, point);
-    Extended sweep = aE - aS;  // counter-clockwise from start to end
-    if (sweep <= 0) {
-        sweep += TwoPi;
-    }
-    const bool longer = arc.arcFlag != 0;
-    const bool clockwise = std::fabs(sweep - Pi) < Tolerance
-                               ? !longer
-                               : (sweep < Pi && longer) || (sweep > Pi && !longer);
-    // How far clockwise from the start the point lies.
-    const Extended k = aS >= aP ? aS - aP : TwoPi - aP + aS;
-    bool within = false;
-    if (clockwise) {
-        if (aS < aE) {
-            aS += TwoPi;
-        }
-        const Extended q = aS - k;
-        within = aE <= q && q <= aS;
-    } else {
-        if (aE < aS) {
-            aE += TwoPi;
-        }
-        const Extended q = aS + TwoPi - k;
-        within = aS <= q && q <= aE;
-    }
+    const bool within = angleWithinArc(arc, AngleAbout(centre, point));
     const float toCircle = within ? std::fabs(radius - toCentre) : radius + toCentre;
-    return std::min({toCircle, toStart, toEnd});
+    // fmin: beyond the single range the circle's distance can be NaN; the ends still count.
+    return std::fmin(std::fmin(toCircle, toStart), toEnd);
 }
 
 float EntityDistance(DisplayPoint p, const Entity& entity) {

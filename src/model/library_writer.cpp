@@ -8,6 +8,7 @@
 #include "model/library_format.h"
 #include "model/line_type_extent.h"
 #include "model/units.h"
+#include "model/written_entity.h"
 
 namespace {
 
@@ -69,18 +70,13 @@ int32_t fileLength(int32_t displayLength) {
     return roundHalfEven(toFileLength(static_cast<float>(displayLength)));
 }
 
-// The arcs as the file holds them, their centres in whole file units, so that the pattern
-// height written is the one the file's own entities give: reading the file and writing it
-// again then changes nothing.
+// The entities as reading the file gives them back, so that the pattern height written is the
+// one the file's own entities give: reading the file and writing it again then changes nothing.
 EntityArray asWritten(const EntityArray& slots) {
     EntityArray written = slots;
     const int count = countEntities(written);
     for (int i = 0; i < count; ++i) {
-        Entity& e = written[i];
-        if (e.isArc) {
-            e.centreX = toDisplayX(static_cast<float>(roundHalfEven(toFileX(e.centreX))));
-            e.centreY = toDisplayY(static_cast<float>(roundHalfEven(toFileY(e.centreY))));
-        }
+        written[i] = entityAsWritten(written[i]);
     }
     return written;
 }
@@ -111,7 +107,7 @@ void appendEntity(std::string& out, const Entity& e) {
     if (e.isArc) {
         line.wholeReal(toFileX(e.centreX));
         line.wholeReal(toFileY(e.centreY));
-        line.field(e.arcFlag != 0 ? 1 : 0);
+        line.field(entityAsWritten(e).arcFlag != 0 ? 1 : 0);
     }
     line.appendTo(out);
 }

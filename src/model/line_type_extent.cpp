@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "model/arc_sweep.h"
 #include "model/polar_angle.h"
 #include "model/units.h"
 
@@ -18,7 +19,6 @@ const float Top = static_cast<float>(HalfPi);
 const float Bottom = static_cast<float>(3 * Pi / 2);
 const float TopNextTurn = static_cast<float>(5 * Pi / 2);
 const float BottomNextTurn = static_cast<float>(7 * Pi / 2);
-constexpr double Tolerance = 1e-6;
 
 bool strictlyBetween(float low, float value, float high) {
     return low < value && value < high;
@@ -43,16 +43,11 @@ VerticalExtent arcVerticalExtent(const Entity& arc) {
         return circle;
     }
 
-    const long double u = (static_cast<long double>(arc.centreY) - arc.y1) *
-                              (static_cast<long double>(arc.x2) - arc.x1) -
-                          (static_cast<long double>(arc.centreX) - arc.x1) *
-                              (static_cast<long double>(arc.y2) - arc.y1);
-    const uint8_t side = (std::fabs(u) < Tolerance) ? 0 : (u < 0 ? 1 : 0);
     float startX = static_cast<float>(arc.x1);
     float startY = static_cast<float>(arc.y1);
     float endX = static_cast<float>(arc.x2);
     float endY = static_cast<float>(arc.y2);
-    if (side == arc.arcFlag) {
+    if (sweepsFromEnd(arc)) {
         std::swap(startX, endX);
         std::swap(startY, endY);
     }
