@@ -1,6 +1,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "model/library_reader_internal.h"
 #include "model/number_text.h"
@@ -133,7 +134,9 @@ class OlderLayoutReader {
             }
             const int64_t k = readWholeNumber();
             cursor_.skipLine();
-            for (int64_t i = 0; i <= k && !cursor_.atEnd(); ++i) {  // k lines and one more
+            // k lines (none for a count below one) and one more.
+            const int64_t skipped = std::max<int64_t>(k, 0) + 1;
+            for (int64_t i = 0; i < skipped && !cursor_.atEnd(); ++i) {
                 cursor_.skipLine();
             }
         }
@@ -161,8 +164,10 @@ class OlderLayoutReader {
         e.y2 = roundedDisplayY(static_cast<float>(y2));
         if (*type == 'A') {
             e.isArc = 1;
-            const float cx = readReal();
-            const float cy = readReal();
+            // Scaled as read, rounded to a 4-byte real once: a centre whose scaled value lies
+            // near a half display unit would otherwise round to the wrong side.
+            const long double cx = readCentreCoordinate();
+            const long double cy = readCentreCoordinate();
             const double sweep = readDouble();
             e.centreX = static_cast<float>(roundedDisplayX(static_cast<float>(cx * scale_)));
             e.centreY = static_cast<float>(roundedDisplayY(static_cast<float>(cy * scale_)));
@@ -216,9 +221,10 @@ class OlderLayoutReader {
         return *value;
     }
 
-    float readReal() {
-        const std::optional<float> value = parseReal(nextToken());
-        if (!value) {
+    // A real that must fit a 4-byte real, kept as written.
+    long double readCentreCoordinate() {
+        const std::optional<double> value = parseDouble(nextToken());
+        if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) {
             stop(ReadErrorKind::InvalidNumber);
         }
         return *value;

@@ -184,4 +184,26 @@ TEST(OlderLineTypeLayout, SkipsItsSettingLinesAndKeepsTheScale) {
     EXPECT_EQ(arc.arcFlag, 1);
 }
 
+// A skip count below one skips no line before the one more line.
+TEST(OlderLineTypeLayout, ANegativeSkipCountSkipsOnlyTheOneMoreLine) {
+    for (const char* count : {"-1", "0"}) {
+        TestLibrary t(LibraryKind::LineType);
+        const ReadResult result = t.read(crlf({OlderLineType, "S Fence", "a", "b", "c", "d", count,
+                                               "one more", "1", "L 0 100 20 100", "E"}));
+        EXPECT_EQ(result.outcome, ReadOutcome::Read) << count;
+        ASSERT_EQ(t.count(1), 1) << count;
+        EXPECT_EQ(t.entity(1, 0).x2, 35) << count;
+    }
+}
+
+// The centre is scaled as written and rounded once: 8.55 x 20/19 is 9 file units, display 18.5,
+// which rounds to 18. Rounded to a 4-byte real first, 8.55 scales a hair above 9 and gives 19.
+TEST(OlderSymbolLayout, TheCentreIsScaledBeforeItIsRounded) {
+    TestLibrary t;
+    t.read(crlf({OlderSymbol, "S Arc", "0", "1", "A 0 0 19 0 8.55 122.55 45", "E"}));
+    ASSERT_EQ(t.count(1), 1);
+    EXPECT_FLOAT_EQ(t.entity(1, 0).centreX, 18);
+    EXPECT_FLOAT_EQ(t.entity(1, 0).centreY, 112);  // 111 when rounded first
+}
+
 }  // namespace
