@@ -131,6 +131,7 @@ void Libmenu_New_Click(TEditForm& form) {
         ctx.ui.setEnabled(command, false);
     }
     s.library.currentEntry = 0;
+    ctx.ui.setCaption(entryCaption(s, ctx.strings));
 }
 
 void LibMenu_Open_Click(TEditForm& form) {
@@ -145,8 +146,9 @@ void LibMenu_Open_Click(TEditForm& form) {
     if (!chosen || chosen->empty()) {
         return;
     }
+    // No pointer capture after the read: it would swallow the first click on the entry list,
+    // a button or a menu.
     replaceLibrary(form, *chosen);
-    ctx.ui.setPointerCapture(true);
 }
 
 void clearForRead(TEditForm& form) {

@@ -169,6 +169,7 @@ void deleteCurrentEntry(EditContext& ctx) {
     ctx.ui.setFocus(FocusTarget::ColourDisplayBox);
     ctx.ui.invalidateDrawing();
     if (library.entryCount == 0) {
+        ctx.ui.setCaption(entryCaption(s, ctx.strings));
         const Command deleteItem =
             isLineTypes(s) ? Command::LTMenu_Delete : Command::SymbolMenu_Delete;
         const Command settingsItem =

@@ -83,6 +83,12 @@ void leftReleaseInArcTool(EditContext& ctx) {
     }
 }
 
+// Without a current entry there is nothing to draw into: the pointer only shows where it is,
+// whichever tool is chosen.
+bool hasCurrentEntry(const EditorState& s) {
+    return s.library.currentEntry > 0;
+}
+
 bool endsAnywhere(PointerState state) {
     return state == PointerState::DragHandle || state == PointerState::MoveSelection;
 }
@@ -133,6 +139,9 @@ void SymBox_MouseMove(EditContext& ctx, ShiftState shift, int32_t x, int32_t y) 
     } else if (s.pointerState != PointerState::MoveSelection) {
         ctx.ui.setPointerCapture(false);
     }
+    if (!hasCurrentEntry(s)) {
+        return;
+    }
     switch (s.pointerState) {
         case PointerState::LinePoints:
             TrackRubberLine(ctx, s.pointerPos);
@@ -157,6 +166,9 @@ void SymBox_MouseMove(EditContext& ctx, ShiftState shift, int32_t x, int32_t y) 
 
 void SymBox_MouseUp(EditContext& ctx, MouseButton button, ShiftState shift, int32_t x, int32_t y) {
     takePosition(ctx.state, x, y);
+    if (!hasCurrentEntry(ctx.state)) {
+        return;
+    }
     if (button == MouseButton::Left && ctx.state.pressCancelled) {
         ctx.state.pressCancelled = false;
     } else if (button == MouseButton::Left) {

@@ -288,6 +288,7 @@ TEST_F(EntryDialogsTest, DeletingTheOnlyEntryEmptiesTheDrawingAndTheCommands) {
     trigger(C::SymbolMenu_Delete);
     EXPECT_EQ(library().entryCount, 0);
     EXPECT_EQ(library().currentEntry, 0);
+    EXPECT_EQ(form().windowTitle(), "Symbol Editor - ");
     EXPECT_EQ(form().state().work.workEntityCount, 0);
     EXPECT_EQ(form().widgets().SymbList->count(), 0);
     for (C command : {C::MainMenu_Edit, C::MainMenu_Draw, C::tbArcBtn, C::tbLineBtn,

@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 #include "app/library_commands.h"
 #include "edit_form_fixture.h"
@@ -50,6 +51,21 @@ class LibraryCommandsTest : public EditFormTest {
 
     std::string survey_;
 };
+
+// With no entry there is nothing to draw into: the Line tool stays chosen and draws nothing.
+TEST_F(LibraryCommandsTest, AfterNewTheToolsDrawNothingAndTheCaptionNamesNoEntry) {
+    startWithSurvey();
+    trigger(C::tbLineBtn);
+    trigger(C::LibMenu_New);
+    EXPECT_EQ(form().windowTitle(), "Symbol Editor - ");
+    EXPECT_EQ(form().state().pointerState, PointerState::LinePoints);
+    for (QPoint at : {QPoint(50, 50), QPoint(110, 50), QPoint(110, 110)}) {
+        QTest::mouseClick(form().widgets().symBox, Qt::LeftButton, {}, at);
+    }
+    EXPECT_EQ(form().state().work.workEntityCount, 0);
+    EXPECT_EQ(form().state().undoCount, 0);
+    EXPECT_FALSE(form().state().lastPoint.isSet());
+}
 
 TEST_F(LibraryCommandsTest, NewAfterChangesAnsweredNoDiscardsThem) {
     startWithSurvey();
@@ -152,6 +168,12 @@ TEST_F(LibraryCommandsTest, OpenFillsTheDialogAndReadsTheChosenFile) {
     EXPECT_FALSE(library().entryModified);
     EXPECT_EQ(form().widgets().SymbList->currentRow(), 0);
     EXPECT_TRUE(enabled(C::MainMenu_Draw));
+
+    // The first click after Open acts.
+    QListWidget* list = form().widgets().SymbList;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(2)).center());
+    EXPECT_EQ(library().currentEntry, 3);
 }
 
 TEST_F(LibraryCommandsTest, OpenOfALineTypeEditorOffersLineTypeFiles) {

@@ -53,6 +53,20 @@ TEST_F(ChainDrawingTest, LinesFormAChainFromTheSnappedClicks) {
     EXPECT_EQ(ui.isEnabled(Command::EditMenu_SelectAll), true);
 }
 
+TEST_F(ChainDrawingTest, WithoutACurrentEntryClicksDrawNothing) {
+    state.library.currentEntry = 0;
+    for (auto tool : {tbLineBtn_Click, tbArcBtn_Click}) {
+        tool(ctx);
+        for (DisplayPoint at : {DisplayPoint{20, 20}, {80, 20}, {50, 50}, {80, 80}}) {
+            click(at.x, at.y);
+        }
+        EXPECT_EQ(state.work.workEntityCount, 0);
+        EXPECT_FALSE(state.lastPoint.isSet());
+    }
+    EXPECT_EQ(undoSteps(), 0);
+    EXPECT_TRUE(canvas.callsOf(RecordingCanvas::Op::Line).empty());
+}
+
 TEST_F(ChainDrawingTest, NewLinesTakeTheCurrentColourOnlyWhileTheEntryUsesColours) {
     state.currentColour = 7;
     tbLineBtn_Click(ctx);

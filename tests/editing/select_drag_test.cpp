@@ -300,16 +300,16 @@ TEST_F(SelectDragTest, TheOriginWaitsAtTheBorderWhileThePointerIsOffTheArea) {
 }
 
 TEST_F(SelectDragTest, ADraggedOriginStaysWithItsEntryWhenAnotherEntryIsChosen) {
-    addEntry("first", {lineEntity(20, 50, 100, 50)});
+    addEntry("first", {lineEntity(20, 50, 100, 50)});  // entry 2, after the fixture's
     addEntry("second", {lineEntity(20, 80, 100, 80)});
-    loadEntry(ctx, 1);
+    loadEntry(ctx, 2);
     state.pointerState = PointerState::SelectIdle;
     dragFromTo({155, 155}, {95, 215});
     leaveCurrentEntry(ctx);
+    loadEntry(ctx, 3);
+    EXPECT_EQ(state.library.entry(2).originX, 95);
+    EXPECT_EQ(state.library.entry(2).originY, 215);
     loadEntry(ctx, 2);
-    EXPECT_EQ(state.library.entry(1).originX, 95);
-    EXPECT_EQ(state.library.entry(1).originY, 215);
-    loadEntry(ctx, 1);
     EXPECT_EQ(origin(), (DisplayPoint{95, 215}));
 }
 

@@ -10,6 +10,8 @@ class PointerFixture : public EditorFixture {
     PointerFixture() {
         strings.set(35, "Maximum vector limit reached");
         strings.set(106, "Warning");
+        addEntry("Entry", {});
+        state.library.currentEntry = 1;
     }
 
     void press(int x, int y, MouseButton button = MouseButton::Left, ShiftState shift = {}) {
