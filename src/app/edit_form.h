@@ -77,8 +77,9 @@ class TEditForm : public QMainWindow {
     // The copy of the unsaved library kept against a crash.
     RecoveryKeeper& recovery() { return recovery_; }
 
-    // Runs handler on the edit state, then shows what it drew. Every handler of the editing
-    // core runs through here.
+    // Runs handler on the edit state, settles the picture (SettlePicture), then shows what it
+    // drew. Every handler of the editing core runs through here, except the pointer's moves
+    // and presses, whose XOR feedback runs through runPointerFeedback.
     void runHandler(const std::function<void(EditContext&)>& handler);
     // Runs handler whenever the command's menu item or button is used.
     void connectCommand(Command command, std::function<void(EditContext&)> handler);
@@ -109,6 +110,8 @@ class TEditForm : public QMainWindow {
     void FormPaint();
     void addRecoveryCommands();
     void setRecoveryCommandTexts();
+    // Runs a pointer move or press and shows its feedback; the picture settles at the release.
+    void runPointerFeedback(const std::function<void(EditContext&)>& handler);
 
     EditFormOptions options_;
     StringTable& strings_;

@@ -33,9 +33,16 @@ ShiftState toShiftState(const QMouseEvent& event) {
 
 void TEditForm::runHandler(const std::function<void(EditContext&)>& handler) {
     handler(ctx_);
+    // Whatever the incremental drawing touched is made to agree with a full redraw.
+    SettlePicture(ctx_);
     // The core draws straight into the canvas raster; show what it drew.
     widgets_.symBox->update();
     recovery_.noteEdit();
+}
+
+void TEditForm::runPointerFeedback(const std::function<void(EditContext&)>& handler) {
+    handler(ctx_);
+    widgets_.symBox->update();
 }
 
 void TEditForm::connectCommand(Command command, std::function<void(EditContext&)> handler) {
@@ -52,13 +59,13 @@ void TEditForm::connectEditingHandlers() {
     });
     connect(box, &SymBox::mousePressed, this, [this](QMouseEvent* e) {
         const QPoint p = e->position().toPoint();
-        runHandler([&](EditContext& ctx) {
+        runPointerFeedback([&](EditContext& ctx) {
             SymBox_MouseDown(ctx, toMouseButton(e->button()), toShiftState(*e), p.x(), p.y());
         });
     });
     connect(box, &SymBox::mouseMoved, this, [this](QMouseEvent* e) {
         const QPoint p = e->position().toPoint();
-        runHandler(
+        runPointerFeedback(
             [&](EditContext& ctx) { SymBox_MouseMove(ctx, toShiftState(*e), p.x(), p.y()); });
     });
     connect(box, &SymBox::mouseReleased, this, [this](QMouseEvent* e) {
@@ -102,5 +109,5 @@ void TEditForm::connectEditingHandlers() {
 }
 
 void TEditForm::Form_MouseMove() {
-    runHandler(::Form_MouseMove);
+    runPointerFeedback(::Form_MouseMove);
 }

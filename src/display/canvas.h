@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "display/display_point.h"
@@ -18,6 +19,34 @@ inline constexpr Rgb Blue{0, 0, 255};
 inline constexpr Rgb Gray{128, 128, 128};
 
 enum class PenStyle { Solid, Dash, Dot, DashDotDot };
+
+// A box of surface pixels, right and bottom exclusive; empty when it holds no pixel.
+struct PixelBox {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+
+    bool empty() const { return right <= left || bottom <= top; }
+    bool intersects(const PixelBox& other) const {
+        return !empty() && !other.empty() && left < other.right && other.left < right &&
+               top < other.bottom && other.top < bottom;
+    }
+    // The smallest box that holds both.
+    PixelBox united(const PixelBox& other) const {
+        if (empty()) {
+            return other;
+        }
+        if (other.empty()) {
+            return *this;
+        }
+        return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+                std::max(bottom, other.bottom)};
+    }
+    friend bool operator==(const PixelBox&, const PixelBox&) = default;
+};
+
+inline constexpr PixelBox WholeSurface{0, 0, SurfaceSize, SurfaceSize};
 
 // Copy paints the pen colour, Xor combines it with what is there (drawing twice restores the
 // picture), Black paints black whatever the pen colour.
@@ -47,4 +76,9 @@ class Canvas {
     virtual void fillRect(int left, int top, int right, int bottom, Rgb colour) = 0;
     // Inverts a size x size square from topLeft with a silver pattern brush (XOR destination).
     virtual void invertSquare(DisplayPoint topLeft, int size) = 0;
+
+    // Only pixels inside the box are painted until the clip is set again (WholeSurface: all).
+    virtual void setClip(PixelBox box) = 0;
+    // The box around every pixel painted since the last call, in any mode; empty when none.
+    virtual PixelBox takeDamage() = 0;
 };

@@ -18,6 +18,10 @@ DisplayPoint shifted(DisplayPoint p, int64_t dx, int64_t dy) {
     return {saturated(p.x + dx), saturated(p.y + dy)};
 }
 
+void invertGrip(Canvas& canvas, DisplayPoint p) {
+    canvas.invertSquare(shifted(p, -3, -3), 7);
+}
+
 void setPenFor(Canvas& canvas, DrawMode mode, int32_t colour, bool useColours) {
     switch (mode) {
         case DrawMode::Normal:
@@ -64,6 +68,29 @@ void DrawEntity(Canvas& canvas, const Entity& e, bool useColours, DrawMode mode)
     } else {
         DrawLineEntity(canvas, start, end, e.colour, useColours, mode);
     }
+}
+
+PixelBox EntityBounds(const Entity& e) {
+    int64_t left = std::min(e.x1, e.x2);
+    int64_t top = std::min(e.y1, e.y2);
+    int64_t right = std::max(e.x1, e.x2);
+    int64_t bottom = std::max(e.y1, e.y2);
+    if (e.isArc != 0) {
+        const RealPoint centre{e.centreX, e.centreY};
+        if (!IsValidCentre(centre)) {
+            return {};
+        }
+        const ArcSweep sweep = ArcDrawSweep(centre, {e.x1, e.y1}, {e.x2, e.y2}, e.arcFlag);
+        left = sweep.left;
+        top = sweep.top;
+        right = sweep.right;
+        bottom = sweep.bottom;
+    }
+    // Held on the surface, so that coordinates from files cannot overflow.
+    const auto onSurface = [](int64_t v) {
+        return static_cast<int32_t>(std::clamp<int64_t>(v, 0, SurfaceSize));
+    };
+    return {onSurface(left), onSurface(top), onSurface(right + 1), onSurface(bottom + 1)};
 }
 
 void DrawRadiusCircle(Canvas& canvas, DisplayPoint centre, PenStyle style, int32_t radius,
@@ -168,23 +195,26 @@ void ToggleGrip(Canvas& canvas, Grips& grips, DisplayPoint point, GripKind kind)
         case GripKind::None:
             return;
     }
-    canvas.invertSquare(shifted(point, -3, -3), 7);
+    invertGrip(canvas, point);
+}
+
+void PaintShownGrips(Canvas& canvas, const Grips& grips) {
+    if (grips.endGripsShown) {
+        invertGrip(canvas, grips.startPos);
+        invertGrip(canvas, grips.endPos);
+    }
+    if (grips.middleShown) {
+        invertGrip(canvas, grips.middlePos);
+    }
+    if (grips.originShown) {
+        invertGrip(canvas, grips.originPos);
+    }
 }
 
 void HideGrips(Canvas& canvas, Grips& grips) {
-    const auto invert = [&](DisplayPoint p) { canvas.invertSquare(shifted(p, -3, -3), 7); };
-    if (grips.endGripsShown) {
-        invert(grips.startPos);
-        invert(grips.endPos);
-        grips.endGripsShown = false;
-    }
-    if (grips.middleShown) {
-        invert(grips.middlePos);
-        grips.middleShown = false;
-    }
-    if (grips.originShown) {
-        invert(grips.originPos);
-        grips.originShown = false;
-        grips.originSelected = false;
-    }
+    PaintShownGrips(canvas, grips);
+    grips.endGripsShown = false;
+    grips.middleShown = false;
+    grips.originShown = false;
+    grips.originSelected = false;
 }

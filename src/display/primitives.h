@@ -30,6 +30,8 @@ void DrawArcEntity(Canvas& canvas, RealPoint centre, DisplayPoint a, DisplayPoin
                    bool useColours, uint8_t arcFlag, DrawMode mode);
 // Draws entity e in the given mode (arc or line).
 void DrawEntity(Canvas& canvas, const Entity& e, bool useColours, DrawMode mode);
+// The box of surface pixels that drawing e may paint; empty for an arc without a centre.
+PixelBox EntityBounds(const Entity& e);
 void DrawRadiusCircle(Canvas& canvas, DisplayPoint centre, PenStyle style, int32_t radius,
                       DrawMode mode);
 void DrawOriginMarker(Canvas& canvas, const OriginView& view, DisplayPoint point, MarkerKind kind);
@@ -38,3 +40,6 @@ void DrawGrid(Canvas& canvas);
 
 void ToggleGrip(Canvas& canvas, Grips& grips, DisplayPoint point, GripKind kind);
 void HideGrips(Canvas& canvas, Grips& grips);
+// XOR-draws every grip the flags say is shown, leaving the flags alone: the grips on a
+// picture painted afresh.
+void PaintShownGrips(Canvas& canvas, const Grips& grips);

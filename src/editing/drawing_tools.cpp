@@ -83,6 +83,5 @@ void PopUpMnuArcClick(EditContext& ctx) {
 }
 
 void PopUpMnuSelectClick(EditContext& ctx) {
-    RemoveToolRubberBand(ctx);
     tbSelectBtn_Click(ctx);
 }

@@ -175,5 +175,4 @@ void EndGripDrag(EditContext& ctx) {
     }
     s.pointerState = PointerState::SelectIdle;
     ctx.ui.setCursor(CursorShape::Arrow);
-    DrawGrid(ctx.canvas);
 }

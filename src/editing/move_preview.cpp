@@ -155,5 +155,4 @@ void CommitMove(EditContext& ctx, DisplayPoint pointer, int32_t grabbed, Display
     }
     s.library.entryModified = true;
     ctx.canvas.setPenStyle(PenStyle::Solid);
-    DrawGrid(ctx.canvas);
 }

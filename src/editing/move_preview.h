@@ -24,6 +24,7 @@ void EraseSelection(EditContext& ctx, int32_t grabbed);
 // With nothing selected the grabbed entity is selected first.
 void DrawMovePreview(EditContext& ctx, DisplayPoint pointer, int32_t grabbed, DisplayPoint offset);
 // Stores the displaced selection through setEntity when `moved` (one Changed step each), draws
-// it dotted, moves a selected origin, marks the entry modified and redraws the grid.
+// it dotted, moves a selected origin and marks the entry modified. Grid dots it paints over
+// come back when the picture settles (SettlePicture).
 void CommitMove(EditContext& ctx, DisplayPoint pointer, int32_t grabbed, DisplayPoint offset,
                 bool moved);

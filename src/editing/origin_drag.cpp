@@ -62,7 +62,6 @@ void EndOriginDrag(EditContext& ctx) {
     DrawWorkOriginMarker(ctx, MarkerKind::Erase);
     DrawWorkOriginMarker(ctx, MarkerKind::Dotted);
     ToggleGrip(ctx.canvas, s.grips, WorkOrigin(s), GripKind::Origin);
-    DrawGrid(ctx.canvas);
     redrawShownSizeRadius(ctx);
 }
 

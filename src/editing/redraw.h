@@ -15,10 +15,11 @@ DisplayPoint WorkOrigin(const EditorState& state);
 void DrawWorkOriginMarker(EditContext& ctx, MarkerKind kind);
 void DrawWorkOriginMarker(EditContext& ctx, DisplayPoint at, MarkerKind kind);
 
-// Full redraw: grips hidden, surface cleared when `clear`, grid, entities, origin marker,
-// lastPoint at the end of the drawing, the selected look and a registered rubber band again.
-// Without clearing it draws over what the surface shows, so on a surface that keeps its
-// pixels the paint event must use RepaintEntry instead.
+// Full redraw: grips hidden, surface cleared when `clear`, grid, entities in their look
+// (selected ones dotted), origin marker, lastPoint at the end of the drawing, the grips of a
+// single selection and a registered rubber band again. Without clearing it draws over what the
+// surface shows, so on a surface that keeps its pixels the paint event must use RepaintEntry
+// instead.
 void RedrawEntry(EditContext& ctx, bool clear);
 // The paint handler (SymBoxPaint) on a surface that keeps its pixels: the whole surface is
 // painted over in the background, so the grips on it count as gone, then RedrawEntry without
@@ -26,6 +27,14 @@ void RedrawEntry(EditContext& ctx, bool clear);
 // invalidateDrawing, never for a mere expose or after pointer feedback: during a move it
 // would wipe the ghosts, and the XOR feedback is already on the surface.
 void RepaintEntry(EditContext& ctx);
+// The picture of the edit state within the box, as a fresh full redraw shows it there:
+// background, grid, entities in their look, the origin marker (dotted while selected), the
+// grips that are shown and the drawing tool's rubber band. Changes no state.
+void PaintPicture(EditContext& ctx, PixelBox box);
+// Run after every command, pointer release and key: the incremental drawing since the last
+// call may have painted over grips, grid dots, the marker or other entities, so whatever it
+// touched is painted again as PaintPicture shows it. During a drag it waits for the release.
+void SettlePicture(EditContext& ctx);
 // Redraws entity `index` (1..workEntityCount) dotted when selected, solid otherwise, with its
 // grips when it is the only selected entity.
 void DrawSelectedEntity(EditContext& ctx, int32_t index);

@@ -21,6 +21,27 @@ void xorArc(EditContext& ctx, const EditArc& arc) {
                   ctx.state.work.workEntry.useColours, arc.arcFlag, DrawMode::Xor);
 }
 
+// The line from lastPoint to where the rubber band was drawn last, in XOR.
+void xorRubberLine(EditContext& ctx) {
+    const EditorState& s = ctx.state;
+    const DisplayPoint last = s.rubber.lastRubberPos;
+    if (last.isSet() && PointInArea(last) && s.lastPoint.isSet()) {
+        xorLine(ctx, s.lastPoint, last);
+    }
+}
+
+void xorRubberArc(EditContext& ctx) {
+    const EditArc& arc = ctx.state.rubber.rubberArc;
+    if (IsValidCentre(arc.centre)) {
+        xorArc(ctx, arc);
+    }
+}
+
+bool isToolState(PointerState state) {
+    return state == PointerState::LinePoints || state == PointerState::ArcPoints ||
+           state == PointerState::ArcThirdPoint;
+}
+
 }  // namespace
 
 void TrackRubberLine(EditContext& ctx, DisplayPoint pointer) {
@@ -40,12 +61,8 @@ void TrackRubberLine(EditContext& ctx, DisplayPoint pointer) {
 }
 
 void EraseRubberLine(EditContext& ctx) {
-    const EditorState& s = ctx.state;
     ctx.ui.setTimer2Enabled(false);
-    const DisplayPoint last = s.rubber.lastRubberPos;
-    if (last.isSet() && PointInArea(last) && s.lastPoint.isSet()) {
-        xorLine(ctx, s.lastPoint, last);
-    }
+    xorRubberLine(ctx);
 }
 
 void TrackRubberArc(EditContext& ctx, DisplayPoint m, DisplayPoint s, DisplayPoint e,
@@ -69,10 +86,7 @@ void TrackRubberArc(EditContext& ctx, DisplayPoint m, DisplayPoint s, DisplayPoi
 
 void EraseRubberArc(EditContext& ctx) {
     ctx.ui.setTimer2Enabled(false);
-    const EditArc& arc = ctx.state.rubber.rubberArc;
-    if (IsValidCentre(arc.centre)) {
-        xorArc(ctx, arc);
-    }
+    xorRubberArc(ctx);
 }
 
 void ForgetRubberBand(EditorState& state) {
@@ -80,22 +94,29 @@ void ForgetRubberBand(EditorState& state) {
     state.rubber.rubberArc.centre = {};
 }
 
-void ToggleToolRubberBand(EditContext& ctx) {
+void PaintToolRubberBand(EditContext& ctx) {
     const EditorState& s = ctx.state;
     switch (s.pointerState) {
         case PointerState::LinePoints:
         case PointerState::ArcPoints:
-            EraseRubberLine(ctx);
+            xorRubberLine(ctx);
             break;
         case PointerState::ArcThirdPoint:
             if (s.rubber.rubberWasLine) {
-                EraseRubberLine(ctx);
+                xorRubberLine(ctx);
             } else {
-                EraseRubberArc(ctx);
+                xorRubberArc(ctx);
             }
             break;
         default:
             break;
+    }
+}
+
+void ToggleToolRubberBand(EditContext& ctx) {
+    PaintToolRubberBand(ctx);
+    if (isToolState(ctx.state.pointerState)) {
+        ctx.ui.setTimer2Enabled(false);
     }
 }
 

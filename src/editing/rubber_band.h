@@ -21,6 +21,9 @@ void ForgetRubberBand(EditorState& state);
 // in ArcThirdPoint the arc, or the line to the end point while no move has replaced it yet.
 // Removes it while it is shown and shows it again on a rebuilt picture.
 void ToggleToolRubberBand(EditContext& ctx);
+// The XOR drawing of ToggleToolRubberBand alone, with Timer2 left as it is: the rubber band on a
+// picture painted afresh.
+void PaintToolRubberBand(EditContext& ctx);
 // Takes the drawing tool's rubber band off the screen and forgets it, so that no later redraw
 // brings it back. In the other states nothing of it is shown and it is only forgotten.
 void RemoveToolRubberBand(EditContext& ctx);

@@ -2,9 +2,13 @@
 
 #include "editing/colours.h"
 #include "editing/redraw.h"
+#include "editing/rubber_band.h"
 #include "editing/selection.h"
 
 void tbSelectBtn_Click(EditContext& ctx) {
+    // The redraw clears only the inside of the bevel: a rubber band that reaches beyond the
+    // drawing area must be taken off first.
+    RemoveToolRubberBand(ctx);
     ctx.state.pointerState = PointerState::SelectIdle;
     ctx.ui.setCursor(CursorShape::Arrow);
     RedrawEntry(ctx, true);

@@ -31,6 +31,8 @@ class QtCanvas final : public Canvas {
     void setPixel(DisplayPoint p, Rgb colour) override;
     void fillRect(int left, int top, int right, int bottom, Rgb colour) override;
     void invertSquare(DisplayPoint topLeft, int size) override;
+    void setClip(PixelBox box) override;
+    PixelBox takeDamage() override;
 
   private:
     // Paints the pixels of a figure where the pen style paints, in the pen mode.
@@ -41,5 +43,7 @@ class QtCanvas final : public Canvas {
     PenStyle style_ = PenStyle::Solid;
     PenMode mode_ = PenMode::Copy;
     DisplayPoint position_;
+    PixelBox clip_ = WholeSurface;
+    PixelBox damage_;
     std::vector<PathPixel> path_;  // working storage, kept to avoid allocations
 };

@@ -15,15 +15,15 @@ const Pen XorAqua{Aqua, PenStyle::Solid, PenMode::Xor};
 
 class RedrawTest : public EditorFixture {};
 
-TEST_F(RedrawTest, AClearingRedrawFillsInsideTheBevelAndEndsTheChainAtTheLastEntity) {
+TEST_F(RedrawTest, AClearingRedrawFillsTheSurfaceAndEndsTheChainAtTheLastEntity) {
     setWork({lineEntity(20, 20, 50, 20, 3), lineEntity(50, 20, 80, 35, 3)});
     RedrawEntry(ctx, true);
     const auto fills = canvas.callsOf(Op::Fill);
     ASSERT_FALSE(fills.empty());
-    EXPECT_EQ(fills.front().left, 2);
-    EXPECT_EQ(fills.front().top, 2);
-    EXPECT_EQ(fills.front().right, 306);
-    EXPECT_EQ(fills.front().bottom, 306);
+    EXPECT_EQ(fills.front().left, 0);
+    EXPECT_EQ(fills.front().top, 0);
+    EXPECT_EQ(fills.front().right, SurfaceSize);
+    EXPECT_EQ(fills.front().bottom, SurfaceSize);
     EXPECT_EQ(fills.front().fill, Silver);
     EXPECT_EQ(canvas.linesBetween({20, 20}, {50, 20}, SolidRed), 1);
     EXPECT_EQ(canvas.linesBetween({50, 20}, {80, 35}, SolidRed), 1);

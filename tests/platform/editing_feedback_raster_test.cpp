@@ -11,21 +11,15 @@
 #include "editing/redraw.h"
 #include "editing/rubber_band.h"
 #include "editing/selection.h"
-#include "editing/support/recording_editor_ui.h"
-#include "editing/support/test_ports.h"
-#include "platform/qt_canvas.h"
+#include "platform/support/raster_session.h"
 #include "support/entities.h"
 
 namespace {
 
 // An editing session on its own raster, with a small drawing that crosses the grid.
-struct Session {
+struct Session : RasterSession {
     Session() {
-        allocateLibrary(state.library);
         WorkingCopy& work = state.work;
-        work.workEntry.useColours = 1;
-        work.workEntry.originX = 155;
-        work.workEntry.originY = 155;
         work.workEntry.sizeRadius = 150;
         const Entity drawing[] = {
             lineEntity(20, 20, 290, 275, 3),
@@ -39,13 +33,6 @@ struct Session {
         }
         state.showSizeRadius = true;
     }
-
-    EditorState state;
-    QtCanvas canvas;
-    RecordingEditorUi ui;
-    TableStrings strings;
-    MemoryClipboard clipboard;
-    EditContext ctx{state, canvas, ui, strings, clipboard};
 };
 
 // Pointer positions over the whole surface and beyond it, with (0, 0) for "off the area".

@@ -8,9 +8,7 @@
 #include "editing/pointer_input.h"
 #include "editing/redraw.h"
 #include "editing/selection_commands.h"
-#include "editing/support/recording_editor_ui.h"
-#include "editing/support/test_ports.h"
-#include "platform/qt_canvas.h"
+#include "platform/support/raster_session.h"
 #include "support/entities.h"
 
 // The pointer feedback (rubber bands, ghosts, grips) is drawn in XOR and must leave nothing
@@ -35,13 +33,9 @@ bool isPictureColour(QRgb p) {
     return false;
 }
 
-class PointerFeedbackTest : public ::testing::Test {
+class PointerFeedbackTest : public ::testing::Test, protected RasterSession {
   protected:
     PointerFeedbackTest() {
-        allocateLibrary(state.library);
-        state.work.workEntry.useColours = 1;
-        state.work.workEntry.originX = 155;
-        state.work.workEntry.originY = 155;
         state.work.workEntities[0] = lineEntity(35, 35, 125, 95, RedIndex);
         state.work.workEntities[1] = lineEntity(200, 50, 200, 200, BlueIndex);
         Entity arc = lineEntity(50, 155, 110, 155, YellowIndex);
@@ -100,13 +94,6 @@ class PointerFeedbackTest : public ::testing::Test {
         }
         return {};
     }
-
-    EditorState state;
-    QtCanvas canvas;
-    RecordingEditorUi ui;
-    TableStrings strings;
-    MemoryClipboard clipboard;
-    EditContext ctx{state, canvas, ui, strings, clipboard};
 };
 
 TEST_F(PointerFeedbackTest, DrawingAChainOfLinesAndArcsLeavesNoRubberBand) {

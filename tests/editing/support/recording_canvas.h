@@ -65,6 +65,9 @@ class RecordingCanvas : public Canvas {
         call.a = topLeft;
         call.size = size;
     }
+    // Calls are recorded, not painted: the clip is only remembered and nothing counts as damage.
+    void setClip(PixelBox box) override { clip = box; }
+    PixelBox takeDamage() override { return {}; }
 
     // The calls of one kind, in order.
     std::vector<Call> callsOf(Op op) const {
@@ -89,6 +92,7 @@ class RecordingCanvas : public Canvas {
 
     Pen pen;
     DisplayPoint position;
+    PixelBox clip = WholeSurface;
     std::vector<Call> calls;
 
   private:
