@@ -24,6 +24,9 @@ class SvgCanvas final : public Canvas {
     void setPixel(DisplayPoint, Rgb) override {}
     void fillRect(int, int, int, int, Rgb) override {}
     void invertSquare(DisplayPoint, int) override {}
+    // A drawing, not a picture that is kept up to date: no clip, nothing to settle.
+    void setClip(PixelBox) override {}
+    PixelBox takeDamage() override { return {}; }
 
   private:
     QByteArray stroke() const;
