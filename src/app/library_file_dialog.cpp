@@ -1,5 +1,7 @@
 #include "app/library_file_dialog.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -82,7 +84,14 @@ void LibraryFileDialog::fill(const LibraryDialogSettings& settings) {
 }
 
 std::optional<std::string> LibraryFileDialog::choose() {
-    if (exec() != QDialog::Accepted) {
+    const int answer = exec();
+    // The name field's completion list outlives the dialog: left open over the main window,
+    // it would take the next click there.
+    if (auto* nameEdit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        nameEdit != nullptr && nameEdit->completer() != nullptr) {
+        nameEdit->completer()->popup()->hide();
+    }
+    if (answer != QDialog::Accepted) {
         return std::nullopt;
     }
     return selectedFiles().value(0).toStdString();

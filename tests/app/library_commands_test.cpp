@@ -149,7 +149,7 @@ TEST_F(LibraryCommandsTest, OpenFillsTheDialogAndReadsTheChosenFile) {
     const std::string survey = writeFile("survey.sym", ThreeSymbols);
     start();
     ModalScript script;
-    script.chooseFile(survey);
+    script.typeFile(survey);
     trigger(C::LibMenu_Open);
     ASSERT_EQ(script.seen().size(), 1u);
     const ModalScript::Seen& dialog = script.seen()[0];
@@ -169,7 +169,8 @@ TEST_F(LibraryCommandsTest, OpenFillsTheDialogAndReadsTheChosenFile) {
     EXPECT_EQ(form().widgets().SymbList->currentRow(), 0);
     EXPECT_TRUE(enabled(C::MainMenu_Draw));
 
-    // The first click after Open acts.
+    // The first click after Open acts: no completion list of the dialog is left to take it.
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     QListWidget* list = form().widgets().SymbList;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(2)).center());

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -62,6 +63,19 @@ class ModalScript {
                               ASSERT_NE(name, nullptr);
                               name->setText(QString::fromStdString(file));
                               // As the name field's Enter does; accept is protected.
+                              QMetaObject::invokeMethod(w, "accept", Qt::DirectConnection);
+                          }});
+        return *this;
+    }
+    // The next file dialog gets this file typed, with the name field's completion list open
+    // when Enter is pressed.
+    ModalScript& typeFile(const std::string& file) {
+        steps_.push_back({Sort::File, [file](QWidget* w) {
+                              auto* name = w->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                              ASSERT_NE(name, nullptr);
+                              name->setText(QString::fromStdString(file));
+                              ASSERT_NE(name->completer(), nullptr);
+                              name->completer()->complete();
                               QMetaObject::invokeMethod(w, "accept", Qt::DirectConnection);
                           }});
         return *this;
