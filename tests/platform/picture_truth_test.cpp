@@ -33,8 +33,6 @@ bool isDrag(PointerState state) {
 // One symbol entry whose lines and arcs cross each other, the grid and the origin marker.
 struct Session : RasterSession {
     Session() {
-        state.library.entryCount = 1;
-        state.library.currentEntry = 1;
         WorkingCopy& work = state.work;
         work.workEntry.sizeRadius = 60;
         const Entity drawing[] = {
