@@ -1,5 +1,7 @@
 #include "model/ini_text.h"
 
+#include "model/number_text.h"
+
 #include <algorithm>
 
 namespace {
@@ -28,19 +30,6 @@ std::string_view trimmed(std::string_view text) {
         text.remove_suffix(1);
     }
     return text;
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
 }
 
 char upperAscii(char c) {

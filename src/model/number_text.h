@@ -48,3 +48,17 @@ inline std::optional<int32_t> parseWholeNumber(std::string_view text) {
 std::optional<float> parseReal(std::string_view text);
 // The same check for a real that is only compared, never stored.
 std::optional<double> parseDouble(std::string_view text);
+
+// The value of a hexadecimal digit, -1 for any other character.
+inline int hexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}

@@ -1,5 +1,7 @@
 #include "model/recovery_record.h"
 
+#include "model/number_text.h"
+
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -28,19 +30,6 @@ std::string escapePath(std::string_view path) {
         }
     }
     return out;
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
 }
 
 std::optional<std::string> unescapePath(std::string_view text) {

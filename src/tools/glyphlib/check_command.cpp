@@ -89,15 +89,12 @@ int runCheck(std::span<const std::string> args) {
     if (!options) {
         return exit_code::Usage;
     }
-    const auto parsed = parseLibraryArguments(options->rest, 1, "check");
-    if (!parsed) {
-        return exit_code::Usage;
+    const NamedLibrary named = loadNamedLibrary(options->rest, "check");
+    if (!named.loaded) {
+        return named.exitCode;
     }
-    const std::string& file = parsed->files[0];
-    const auto loaded = loadLibrary(file, parsed->kindFor(file));
-    if (!reportUnreadable(file, loaded->result)) {
-        return exit_code::Unreadable;
-    }
+    const std::string& file = named.file;
+    const auto& loaded = named.loaded;
     const std::vector<CheckFinding> findings = libraryFindings(loaded->library, loaded->result);
     const auto errors = static_cast<size_t>(
         std::count_if(findings.begin(), findings.end(),

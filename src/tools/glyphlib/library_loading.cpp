@@ -6,6 +6,7 @@
 #include "platform/library_file.h"
 #include "platform/string_table.h"
 #include "tools/glyphlib/command.h"
+#include "tools/glyphlib/library_arguments.h"
 #include "tools/glyphlib/library_description.h"
 
 namespace {
@@ -75,4 +76,21 @@ int writeLibraryTo(const std::string& fileName, const Library& library) {
             break;
     }
     return exit_code::Unreadable;
+}
+
+NamedLibrary loadNamedLibrary(std::span<const std::string> args, std::string_view command) {
+    NamedLibrary named;
+    const auto parsed = parseLibraryArguments(args, 1, command);
+    if (!parsed) {
+        named.exitCode = exit_code::Usage;
+        return named;
+    }
+    named.file = parsed->files[0];
+    auto loaded = loadLibrary(named.file, parsed->kindFor(named.file));
+    if (!reportUnreadable(named.file, loaded->result)) {
+        named.exitCode = exit_code::Unreadable;
+        return named;
+    }
+    named.loaded = std::move(loaded);
+    return named;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "editing/editor_state.h"
 #include "model/library.h"
@@ -28,6 +30,16 @@ bool holdsLibrary(const ReadResult& result);
 // True when the file was read to its end. Otherwise reports on stderr, naming the file, why it
 // could not be read: "Library file not found", "Invalid file format" or the reader's error.
 bool reportUnreadable(const std::string& fileName, const ReadResult& result);
+
+// The one library file that a command's remaining arguments (the file and --kind) name, read
+// to its end. Otherwise `loaded` is empty, the usage or the reason is on stderr, and exitCode
+// is Usage or Unreadable.
+struct NamedLibrary {
+    std::string file;
+    std::unique_ptr<LoadedLibrary> loaded;
+    int exitCode = 0;
+};
+NamedLibrary loadNamedLibrary(std::span<const std::string> args, std::string_view command);
 
 // Reports on stderr, naming the file, the lines the reader skipped or lost.
 void reportFindings(const std::string& fileName, const ReadResult& result);

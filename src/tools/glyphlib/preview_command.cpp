@@ -51,15 +51,12 @@ int runPreview(std::span<const std::string> args) {
         }
         size = *parsed;
     }
-    const auto parsed = parseLibraryArguments(options->rest, 1, "preview");
-    if (!parsed) {
-        return exit_code::Usage;
+    const NamedLibrary named = loadNamedLibrary(options->rest, "preview");
+    if (!named.loaded) {
+        return named.exitCode;
     }
-    const std::string& file = parsed->files[0];
-    const auto loaded = loadLibrary(file, parsed->kindFor(file));
-    if (!reportUnreadable(file, loaded->result)) {
-        return exit_code::Unreadable;
-    }
+    const std::string& file = named.file;
+    const auto& loaded = named.loaded;
     reportFindings(file, loaded->result);
     const Library& library = loaded->library;
     return writeEntryOutputs(

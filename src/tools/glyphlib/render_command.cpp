@@ -15,15 +15,12 @@ int runRender(std::span<const std::string> args) {
         printUsageError("render", *error);
         return exit_code::Usage;
     }
-    const auto parsed = parseLibraryArguments(options->rest, 1, "render");
-    if (!parsed) {
-        return exit_code::Usage;
+    const NamedLibrary named = loadNamedLibrary(options->rest, "render");
+    if (!named.loaded) {
+        return named.exitCode;
     }
-    const std::string& file = parsed->files[0];
-    const auto loaded = loadLibrary(file, parsed->kindFor(file));
-    if (!reportUnreadable(file, loaded->result)) {
-        return exit_code::Unreadable;
-    }
+    const std::string& file = named.file;
+    const auto& loaded = named.loaded;
     reportFindings(file, loaded->result);
     return writeEntryOutputs(
         file, loaded->library, outputs, QStringLiteral("png"), [&](int n, const QString& path) {
