@@ -43,7 +43,7 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
       options_(std::move(options)),
       strings_(strings),
       ui_(*this, commands_, widgets_),
-      ctx_{state_, canvas_, ui_, strings_, clipboard},
+      ctx_{state_, canvas_, ui_, strings_, clipboard, editSignals_},
       settings_(options_.settings ? options_.settings : createHostSettingsStore()),
       startupChoice_(chooseLibrary(options_.argument,
                                    [](const std::string& name) {
@@ -66,6 +66,7 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
     client->setObjectName("ClientArea");
     setCentralWidget(client);
     commands_ = buildFormCommands(*menuBar(), *this);
+    viewMenu_ = buildViewMenu(*menuBar(), commands_.MainMenu_Symbol->menuAction(), *this);
     widgets_ = buildEditFormWidgets(*client, commands_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     applyFontSizeAdjustment(*client, options_.fontSizeAdjustment);
@@ -73,6 +74,8 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
     FormCreate();
     addRecoveryCommands();
     connectHandlers();
+    connectZoom();
+    createPanels();
     widgets_.SymbList->setFocus();
 }
 
@@ -162,6 +165,8 @@ void TEditForm::Form_Load() {
     setButtonHints(commands_, widgets_, strings_);
     hintsInstalled_ = true;
     setMenuCaptions(commands_, strings_);
+    setViewMenuTexts(viewMenu_, strings_);
+    setPanelTexts();
     setHelpContexts(commands_);
     setRecoveryCommandTexts();
     setProperty("helpContext", MainWindowHelpContext);
@@ -179,7 +184,7 @@ void TEditForm::Form_Load() {
     s.snapToGrid = true;
     SetColourSamplePen(ctx_, PaletteColour(1, true));
     s.currentColour = 1;
-    widgets_.symBox->setGeometry(0, 0, SurfaceSize, SurfaceSize);
+    widgets_.symBox->setGeometry(0, 0, SurfaceSize * zoom_, SurfaceSize * zoom_);
     s.library.entryCount = 0;
     s.library.currentEntry = 0;
     s.library.entryModified = false;
@@ -221,6 +226,7 @@ void TEditForm::Form_Load() {
         readLibrary(*this, choice.fileName);
         s.library.libraryModified = false;
     }
+    setZoom(zoom_);
 }
 
 void TEditForm::setUpForKind(LibraryKind kind) {

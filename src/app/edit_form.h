@@ -1,18 +1,22 @@
 #pragma once
 
+#include <QDockWidget>
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/about_form.h"
 #include "app/character_set.h"
 #include "app/command_line.h"
 #include "app/edit_form_layout.h"
+#include "app/edit_signals.h"
 #include "app/form_commands.h"
 #include "app/qt_editor_ui.h"
 #include "app/recovery_commands.h"
+#include "app/view_menu.h"
 #include "editing/edit_context.h"
 #include "editing/editor_state.h"
 #include "editing/text_clipboard.h"
@@ -60,6 +64,9 @@ class TEditForm : public QMainWindow {
     EditContext& context() { return ctx_; }
     QtEditorUi& ui() { return ui_; }
     const FormCommands& commands() const { return commands_; }
+    const ViewMenu& viewMenu() const { return viewMenu_; }
+    // What changed in the edit state, as Qt signals for the panels.
+    const EditSignals& editSignals() const { return editSignals_; }
     const EditFormWidgets& widgets() const { return widgets_; }
     const StringTable& strings() const { return strings_; }
     QtCanvas& canvas() { return canvas_; }
@@ -83,6 +90,17 @@ class TEditForm : public QMainWindow {
     void runHandler(const std::function<void(EditContext&)>& handler);
     // Runs handler whenever the command's menu item or button is used.
     void connectCommand(Command command, std::function<void(EditContext&)> handler);
+
+    // Adds content as a panel: a dock of the window, hidden until shown from its toggle in the
+    // View menu. name identifies it in the remembered layout; the title and the toggle's hint
+    // are numbered strings, set when the strings are loaded.
+    QDockWidget* addPanel(QWidget* content, const char* name, int titleString, int hintString,
+                          Qt::DockWidgetArea area = Qt::RightDockWidgetArea);
+
+    // Shows the drawing area zoom times as large (1..8; others are brought into that range);
+    // the window grows or shrinks around it and the drawing scrolls where the screen ends.
+    void setZoom(int zoom);
+    int zoom() const { return zoom_; }
 
   public slots:
     void SymbListClick();
@@ -112,14 +130,21 @@ class TEditForm : public QMainWindow {
     void setRecoveryCommandTexts();
     // Runs a pointer move or press and shows its feedback; the picture settles at the release.
     void runPointerFeedback(const std::function<void(EditContext&)>& handler);
+    void createPanels();
+    void setPanelTexts();
+    void connectZoom();
+    void layOutForZoom();
+    void placeIndexMarks();
 
     EditFormOptions options_;
     StringTable& strings_;
     FormCommands commands_;
+    ViewMenu viewMenu_;
     EditFormWidgets widgets_;
     QtEditorUi ui_;
     QtCanvas canvas_;
     EditorState state_;
+    EditSignals editSignals_;
     EditContext ctx_;
     std::shared_ptr<SettingsStore> settings_;
     StartupChoice startupChoice_;              // from the command line, for the whole run
@@ -135,6 +160,19 @@ class TEditForm : public QMainWindow {
     EntryDialog* AddSym = nullptr;
     EntryDialog* AddLType = nullptr;
     ScaleDialog* scaleDialog_ = nullptr;
+    struct Panel {
+        QDockWidget* dock;
+        int titleString;
+        int hintString;
+    };
+    std::vector<Panel> panels_;
+    // The client area as built, at 100 %: what the zoom grows from.
+    struct ClassicGeometry {
+        QSize client;
+        QRect toolBar, dispBox, leftMark, rightMark, label, list, statusBar;
+    };
+    ClassicGeometry classic_;
+    int zoom_ = 1;
     FontCharset fontCharset_ = FontCharset::Default;
     bool loaded_ = false;
     bool hintsInstalled_ = false;

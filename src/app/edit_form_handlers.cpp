@@ -57,19 +57,20 @@ void TEditForm::connectEditingHandlers() {
             SymBoxPaint(ctx_);
         }
     });
-    connect(box, &SymBox::mousePressed, this, [this](QMouseEvent* e) {
-        const QPoint p = e->position().toPoint();
+    // The core sees surface pixels only: the zoom is divided out here.
+    connect(box, &SymBox::mousePressed, this, [this, box](QMouseEvent* e) {
+        const QPoint p = box->surfacePosition(e->position());
         runPointerFeedback([&](EditContext& ctx) {
             SymBox_MouseDown(ctx, toMouseButton(e->button()), toShiftState(*e), p.x(), p.y());
         });
     });
-    connect(box, &SymBox::mouseMoved, this, [this](QMouseEvent* e) {
-        const QPoint p = e->position().toPoint();
+    connect(box, &SymBox::mouseMoved, this, [this, box](QMouseEvent* e) {
+        const QPoint p = box->surfacePosition(e->position());
         runPointerFeedback(
             [&](EditContext& ctx) { SymBox_MouseMove(ctx, toShiftState(*e), p.x(), p.y()); });
     });
-    connect(box, &SymBox::mouseReleased, this, [this](QMouseEvent* e) {
-        const QPoint p = e->position().toPoint();
+    connect(box, &SymBox::mouseReleased, this, [this, box](QMouseEvent* e) {
+        const QPoint p = box->surfacePosition(e->position());
         runHandler([&](EditContext& ctx) {
             SymBox_MouseUp(ctx, toMouseButton(e->button()), toShiftState(*e), p.x(), p.y());
         });

@@ -86,8 +86,12 @@ EditFormWidgets buildEditFormWidgets(QWidget& client, const FormCommands& comman
     QPalette silver = w.DispBox->palette();
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
     w.DispBox->setPalette(silver);
-    w.symBox = new SymBox(w.DispBox);
+    // At 100 % the scroll area is exactly the paint box: no frame, no scroll bars.
+    w.drawingScroll = place(new QScrollArea(w.DispBox), "DrawingScroll", 0, 0, 310, 310);
+    w.drawingScroll->setFrameShape(QFrame::NoFrame);
+    w.symBox = new SymBox(w.drawingScroll);
     w.symBox->setGeometry(0, 0, 310, 310);
+    w.drawingScroll->setWidget(w.symBox);
 
     w.SymbolsLabel = place(new QLabel(&client), "SymbolsLabel", 336, 32, 121, 14);
     w.SymbList = place(new QListWidget(&client), "SymbList", 336, 48, 121, 292);

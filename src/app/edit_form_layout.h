@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -31,6 +32,7 @@ struct EditFormWidgets {
     QLabel* LeftLnIndex = nullptr;
     QLabel* RightLnIndex = nullptr;
     QFrame* DispBox = nullptr;
+    QScrollArea* drawingScroll = nullptr;  // fills DispBox; scrolls a zoomed drawing
     SymBox* symBox = nullptr;
     QLabel* SymbolsLabel = nullptr;
     QListWidget* SymbList = nullptr;

@@ -132,6 +132,8 @@ void Libmenu_New_Click(TEditForm& form) {
     }
     s.library.currentEntry = 0;
     ctx.ui.setCaption(entryCaption(s, ctx.strings));
+    ctx.observer.entryListChanged();
+    ctx.observer.currentEntryChanged();
 }
 
 void LibMenu_Open_Click(TEditForm& form) {
@@ -170,6 +172,9 @@ void replaceLibrary(TEditForm& form, const std::string& fileName) {
     readLibrary(form, fileName);
     library.libraryModified = false;
     library.entryModified = false;
+    if (library.currentEntry == 0) {
+        ctx.observer.currentEntryChanged();  // none: the read stopped before the first entry
+    }
 }
 
 void LibMenu_Save_Click(TEditForm& form) {

@@ -63,6 +63,7 @@ void showLibraryRead(TEditForm& form, const std::string& fileName, const ReadRes
     if (result.outcome == ReadOutcome::NotFound || result.outcome == ReadOutcome::InvalidFormat) {
         library.entryCount = 0;
         library.libraryFileName.clear();
+        ctx.observer.entryListChanged();
         warn(ctx,
              result.outcome == ReadOutcome::NotFound ? LibraryNotFoundString : InvalidFormatString);
         return;
@@ -76,6 +77,7 @@ void showLibraryRead(TEditForm& form, const std::string& fileName, const ReadRes
         form.libraryWatch().watch(QString::fromStdString(fileName));
     }
     fillEntryList(list, library);
+    ctx.observer.entryListChanged();
     if (result.outcome == ReadOutcome::StoppedWithError) {
         if (result.error) {
             reportError(ctx, cp1252ToUtf8(readErrorText(*result.error)));

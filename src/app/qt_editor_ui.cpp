@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/drawing_zoom.h"
 #include "display/palette.h"
 
 namespace {
@@ -121,7 +122,12 @@ void QtEditorUi::setPointerCapture(bool captured) {
 }
 
 void QtEditorUi::placePointer(DisplayPoint point) {
-    QCursor::setPos(widgets_.symBox->mapToGlobal(QPoint(point.x, point.y)));
+    // The middle of the pixel's block, so the position maps back to the same pixel; a zoomed
+    // drawing scrolls to show it.
+    const int zoom = widgets_.symBox->zoom();
+    const QPoint at(blockMiddle(point.x, zoom), blockMiddle(point.y, zoom));
+    widgets_.drawingScroll->ensureVisible(at.x(), at.y(), zoom, zoom);
+    QCursor::setPos(widgets_.symBox->mapToGlobal(at));
 }
 
 bool QtEditorUi::pointerOverDrawingPanel() const {

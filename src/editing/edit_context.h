@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/canvas.h"
+#include "editing/edit_observer.h"
 #include "editing/editor_state.h"
 #include "editing/editor_ui.h"
 #include "editing/string_source.h"
@@ -13,4 +14,6 @@ struct EditContext {
     EditorUi& ui;
     const StringSource& strings;
     TextClipboard& clipboard;
+    // Told of every change of the working copy, the selection and the library's entries.
+    EditObserver& observer = ignoredChanges();
 };

@@ -116,6 +116,8 @@ void addEntry(EditContext& ctx, const EntryInput& input) {
     library.entryModified = false;
     setDrawingCommandsEnabled(ctx.ui, true);
     enableEntryMenu(ctx);
+    ctx.observer.entryListChanged();
+    ctx.observer.currentEntryChanged();
 }
 
 void changeEntrySettings(EditContext& ctx, const EntryInput& input, bool savedUseColours,
@@ -133,6 +135,7 @@ void changeEntrySettings(EditContext& ctx, const EntryInput& input, bool savedUs
     if (settingsChanged) {
         library.entryModified = true;
     }
+    ctx.observer.entrySettingsChanged();
     if (library.currentEntry <= 0 || library.currentEntry > library.entryCount) {
         return;
     }
@@ -141,6 +144,7 @@ void changeEntrySettings(EditContext& ctx, const EntryInput& input, bool savedUs
     if (!(stored == entry.name)) {
         stored = entry.name;
         library.libraryModified = true;
+        ctx.observer.entryListChanged();
     }
     if (selectedCount(s.selection) > 0) {
         ctx.ui.invalidateDrawing();
@@ -163,8 +167,11 @@ void deleteCurrentEntry(EditContext& ctx) {
     if (library.entryCount < library.currentEntry) {
         --library.currentEntry;
     }
+    ctx.observer.entryListChanged();
     if (library.entryCount > 0) {
         loadEntry(ctx, library.currentEntry);
+    } else {
+        ctx.observer.currentEntryChanged();
     }
     ctx.ui.setFocus(FocusTarget::ColourDisplayBox);
     ctx.ui.invalidateDrawing();

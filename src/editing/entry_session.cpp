@@ -49,6 +49,7 @@ void loadEntry(EditContext& ctx, int n) {
     ctx.ui.setCursor(toolCursor(s.pointerState));
     s.library.entryModified = false;
     ctx.ui.setCaption(entryCaption(s, ctx.strings));
+    ctx.observer.currentEntryChanged();
 }
 
 void storeEntry(EditContext& ctx, int n) {

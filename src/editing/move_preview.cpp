@@ -44,9 +44,11 @@ DisplayPoint borderCorrection(const Bounds& b) {
     return c;
 }
 
-void selectGrabbedWhenNothingSelected(EditorState& s, int32_t grabbed) {
+void selectGrabbedWhenNothingSelected(EditContext& ctx, int32_t grabbed) {
+    EditorState& s = ctx.state;
     if (selectedCount(s.selection) == 0 && isWorkEntity(s, grabbed)) {
         addToSelection(s.selection, grabbed);
+        ctx.observer.selectionChanged();
     }
 }
 
@@ -116,7 +118,7 @@ void EraseSelection(EditContext& ctx, int32_t grabbed) {
 
 void DrawMovePreview(EditContext& ctx, DisplayPoint pointer, int32_t grabbed, DisplayPoint offset) {
     EditorState& s = ctx.state;
-    selectGrabbedWhenNothingSelected(s, grabbed);
+    selectGrabbedWhenNothingSelected(ctx, grabbed);
     const DisplayPoint displacement = MoveDisplacement(s, pointer, grabbed, offset);
     const bool colours = s.work.workEntry.useColours != 0;
     for (int i = 1; i <= selectedCount(s.selection); ++i) {
@@ -134,7 +136,7 @@ void DrawMovePreview(EditContext& ctx, DisplayPoint pointer, int32_t grabbed, Di
 void CommitMove(EditContext& ctx, DisplayPoint pointer, int32_t grabbed, DisplayPoint offset,
                 bool moved) {
     EditorState& s = ctx.state;
-    selectGrabbedWhenNothingSelected(s, grabbed);
+    selectGrabbedWhenNothingSelected(ctx, grabbed);
     const DisplayPoint displacement = MoveDisplacement(s, pointer, grabbed, offset);
     ctx.canvas.setPenStyle(PenStyle::Dot);
     for (int i = 1; i <= selectedCount(s.selection); ++i) {
@@ -152,6 +154,7 @@ void CommitMove(EditContext& ctx, DisplayPoint pointer, int32_t grabbed, Display
         const DisplayPoint origin = displacedOrigin(s, displacement);
         s.work.workEntry.originX = origin.x;
         s.work.workEntry.originY = origin.y;
+        ctx.observer.entrySettingsChanged();
     }
     s.library.entryModified = true;
     ctx.canvas.setPenStyle(PenStyle::Solid);

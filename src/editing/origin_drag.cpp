@@ -53,6 +53,7 @@ void OriginDragStep(EditContext& ctx) {
     s.work.workEntry.originX = s.pointerPos.x;
     s.work.workEntry.originY = s.pointerPos.y;
     DrawWorkOriginMarker(ctx, MarkerKind::Xor);
+    ctx.observer.entrySettingsChanged();
 }
 
 void EndOriginDrag(EditContext& ctx) {
@@ -85,6 +86,7 @@ void RadiusDragStep(EditContext& ctx) {
     }
     radius = newRadius;
     DrawRadiusCircle(ctx.canvas, origin, style, radius, DrawMode::Xor);
+    ctx.observer.entrySettingsChanged();
 }
 
 void EndRadiusDrag(EditContext& ctx) {

@@ -58,10 +58,15 @@ void toggleSelected(EditContext& ctx, int32_t entity) {
     } else {
         addToSelection(ctx.state.selection, entity);
     }
+    ctx.observer.selectionChanged();
 }
 
 void clearSelection(EditContext& ctx) {
+    const bool hadSelection = selectedCount(ctx.state.selection) > 0;
     ctx.state.selection.fill(0);
+    if (hadSelection) {
+        ctx.observer.selectionChanged();
+    }
     setCutCopyDeleteEnabled(ctx.ui, false);
     if (ctx.state.work.workEntry.useColours) {
         ShowCurrentColourSample(ctx);

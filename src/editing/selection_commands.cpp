@@ -27,6 +27,7 @@ void EditMenu_SelectAll_Click(EditContext& ctx) {
     for (int32_t index = 1; index <= s.work.workEntityCount; ++index) {
         addToSelection(s.selection, index);
     }
+    ctx.observer.selectionChanged();
     setCutCopyDeleteEnabled(ctx.ui, selectedCount(s.selection) > 0);
     RestyleAll(ctx, PenStyle::Dot);
     tbSelectBtn_Click(ctx);

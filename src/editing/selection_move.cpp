@@ -48,6 +48,7 @@ void BeginSelectionMove(EditContext& ctx) {
         ResetSelectionView(ctx, true);
         addToSelection(s.selection, grabbed);
         setCutCopyDeleteEnabled(ctx.ui, true);
+        ctx.observer.selectionChanged();
     }
     if (s.grips.originSelected) {
         // Hidden on the screen, the origin stays selected and moves along.

@@ -68,6 +68,7 @@ void applyStep(EditContext& ctx, UndoRecord& record, bool redo) {
     if (record.kind == UndoKind::Changed) {
         if (isSlotNumber(record.index)) {
             std::swap(work.workEntities[record.index - 1], record.saved);
+            ctx.observer.entitiesChanged();
         }
         return;
     }
@@ -77,6 +78,7 @@ void applyStep(EditContext& ctx, UndoRecord& record, bool redo) {
     const bool inserts = (record.kind == UndoKind::Added) == redo;
     if (inserts) {
         reinsertEntity(work, record.index, record.saved);
+        ctx.observer.entitiesChanged();
         if (redo) {
             setSelectCommandsEnabled(ctx.ui, true);  // as drawing or pasting it did
         }
@@ -150,6 +152,7 @@ void setEntity(EditContext& ctx, int32_t index, DisplayPoint start, DisplayPoint
         slot.centreY = centre.y;
         slot.arcFlag = arcFlag;
     }
+    ctx.observer.entitiesChanged();
 }
 
 void setEntity(EditContext& ctx, int32_t index, const Entity& e) {
@@ -171,6 +174,7 @@ void deleteEntity(EditContext& ctx, int32_t index, bool record) {
     slots[work.workEntityCount - 1].markFree();
     --work.workEntityCount;
     setSelectCommandsEnabled(ctx.ui, work.workEntityCount > 0);
+    ctx.observer.entitiesChanged();
 }
 
 void tbUndoBtn_click(EditContext& ctx) {

@@ -74,9 +74,9 @@ TEST_F(EditFormTest, MenusHoldEveryItemInOrder) {
     for (QAction* menu : f.menuBar()->actions()) {
         titles.push_back(menu->menu()->objectName().toStdString());
     }
-    EXPECT_EQ(titles,
-              (std::vector<std::string>{"MainMenu_File", "MainMenu_Edit", "MainMenu_Draw",
-                                        "MainMenu_Symbol", "MainMenu_LineType", "MainMenu_Help"}));
+    EXPECT_EQ(titles, (std::vector<std::string>{"MainMenu_File", "MainMenu_Edit", "MainMenu_Draw",
+                                                "MainMenu_View", "MainMenu_Symbol",
+                                                "MainMenu_LineType", "MainMenu_Help"}));
     const FormCommands& c = f.commands();
     using V = std::vector<std::string>;
     EXPECT_EQ(itemNames(c.MainMenu_File),
