@@ -167,6 +167,7 @@ void TEditForm::Form_Load() {
     setMenuCaptions(commands_, strings_);
     setViewMenuTexts(viewMenu_, strings_);
     setPanelTexts();
+    emit stringsLoaded();
     setHelpContexts(commands_);
     setRecoveryCommandTexts();
     setProperty("helpContext", MainWindowHelpContext);

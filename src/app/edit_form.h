@@ -102,6 +102,10 @@ class TEditForm : public QMainWindow {
     void setZoom(int zoom);
     int zoom() const { return zoom_; }
 
+  signals:
+    // The string table is loaded (at start-up): panels set their texts from it.
+    void stringsLoaded();
+
   public slots:
     void SymbListClick();
     void HelpMenu_AboutClick();

@@ -2,6 +2,14 @@
 // View menu.
 
 #include "app/edit_form.h"
+#include "app/inspector_panel.h"
+
+namespace {
+
+constexpr int InspectorTitle = 307;
+constexpr int InspectorHint = 308;
+
+}  // namespace
 
 QDockWidget* TEditForm::addPanel(QWidget* content, const char* name, int titleString,
                                  int hintString, Qt::DockWidgetArea area) {
@@ -24,4 +32,7 @@ void TEditForm::setPanelTexts() {
     }
 }
 
-void TEditForm::createPanels() {}
+// Every panel of the window, in the order of their toggles in the View menu.
+void TEditForm::createPanels() {
+    addPanel(new InspectorPanel(*this), "InspectorDock", InspectorTitle, InspectorHint);
+}
