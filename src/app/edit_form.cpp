@@ -227,7 +227,7 @@ void TEditForm::Form_Load() {
         readLibrary(*this, choice.fileName);
         s.library.libraryModified = false;
     }
-    setZoom(zoom_);
+    restoreView();
 }
 
 void TEditForm::setUpForKind(LibraryKind kind) {
@@ -287,6 +287,7 @@ void TEditForm::FormClose() {
     closed_ = true;
     // Whatever was not saved by now, the user chose not to keep.
     recovery_.discard();
+    rememberPanels();
     releaseLibrary(state_.library);
     // A strings module is a table read into memory; letting it go cannot fail.
     strings_.releaseStringsModule();

@@ -137,7 +137,11 @@ class TEditForm : public QMainWindow {
     void createPanels();
     void setPanelTexts();
     void connectZoom();
+    void applyZoom(int zoom);
     void layOutForZoom();
+    // The zoom and the panels as the user left them in the last run.
+    void restoreView();
+    void rememberPanels();
     void placeIndexMarks();
 
     EditFormOptions options_;

@@ -7,6 +7,14 @@
 #include "app/drawing_zoom.h"
 #include "app/edit_form.h"
 #include "platform/program_images.h"
+#include "platform/program_settings.h"
+
+namespace {
+
+constexpr const char* ZoomKey = "View/Zoom";
+constexpr const char* PanelsKey = "View/Panels";  // QMainWindow::saveState
+
+}  // namespace
 
 void TEditForm::connectZoom() {
     const EditFormWidgets& w = widgets_;
@@ -23,6 +31,21 @@ void TEditForm::connectZoom() {
 }
 
 void TEditForm::setZoom(int zoom) {
+    applyZoom(zoom);
+    ProgramSettings::shared().setInteger(ZoomKey, zoom_);
+}
+
+void TEditForm::restoreView() {
+    ProgramSettings& settings = ProgramSettings::shared();
+    applyZoom(settings.integer(ZoomKey, 1, MinZoom, MaxZoom));
+    restoreState(settings.bytes(PanelsKey));
+}
+
+void TEditForm::rememberPanels() {
+    ProgramSettings::shared().setBytes(PanelsKey, saveState());
+}
+
+void TEditForm::applyZoom(int zoom) {
     zoom_ = clampZoom(zoom);
     viewMenu_.zoomIn->setEnabled(zoom_ < MaxZoom);
     viewMenu_.zoomOut->setEnabled(zoom_ > MinZoom);

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDockWidget>
 #include <QFile>
 #include <QMouseEvent>
 #include <QScreen>
@@ -122,6 +123,25 @@ TEST_F(ZoomTest, ADrawingMadeAtThreeTimesIsSavedAsTheSameDrawingMadeAtActualSize
         form().setZoom(3);
         EXPECT_EQ(drawAndSave(inBlock, "zoomed.sym"), actualSize) << "clicked at " << inBlock;
     }
+}
+
+TEST_F(ZoomTest, TheZoomAndThePanelsAreFoundAgainAfterARestart) {
+    startWithTree();
+    form().setZoom(4);
+    auto* dock = form().findChild<QDockWidget*>("InspectorDock");
+    dock->toggleViewAction()->trigger();
+    form().close();
+
+    startWithTree();
+    EXPECT_EQ(form().zoom(), 4);
+    EXPECT_EQ(form().widgets().symBox->width(), 4 * 310);
+    EXPECT_TRUE(form().findChild<QDockWidget*>("InspectorDock")->isVisible());
+
+    // Settings that make no sense give the classic window.
+    writeFile("program.ini", "[View]\r\nZoom=99\r\nPanels=@Variant(\\0\\0\\0\\x7f)\r\n");
+    startWithTree();
+    EXPECT_EQ(form().zoom(), 1);
+    EXPECT_FALSE(form().findChild<QDockWidget*>("InspectorDock")->isVisible());
 }
 
 TEST(DrawingZoom, TheMiddleOfABlockMapsBackToItsPixel) {
