@@ -173,7 +173,7 @@ void replaceLibrary(TEditForm& form, const std::string& fileName) {
     library.libraryModified = false;
     library.entryModified = false;
     if (library.currentEntry == 0) {
-        ctx.observer.currentEntryChanged();  // none: the read stopped before the first entry
+        form.context().observer.currentEntryChanged();  // none: the read stopped early
     }
 }
 
