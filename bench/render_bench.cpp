@@ -8,6 +8,7 @@
 #include <memory>
 #include <numbers>
 
+#include "app/sym_box.h"
 #include "display/primitives.h"
 #include "editing/edit_context.h"
 #include "editing/redraw.h"
@@ -51,24 +52,49 @@ EntityArray crowdedEntry() {
     return entities;
 }
 
-void BM_FullRedraw250Entities(benchmark::State& state) {
-    auto editor = std::make_unique<EditorState>();
-    editor->work.workEntities = crowdedEntry();
-    editor->work.workEntityCount = MaxEntities;
-    editor->work.workEntry.useColours = 1;
-    editor->work.workEntry.originX = 155;
-    editor->work.workEntry.originY = 155;
+// The crowded entry in an edit state with the ports a redraw needs.
+struct CrowdedEditor {
+    CrowdedEditor() {
+        editor->work.workEntities = crowdedEntry();
+        editor->work.workEntityCount = MaxEntities;
+        editor->work.workEntry.useColours = 1;
+        editor->work.workEntry.originX = 155;
+        editor->work.workEntry.originY = 155;
+    }
+    std::unique_ptr<EditorState> editor = std::make_unique<EditorState>();
     QtCanvas canvas;
     HeadlessEditorUi ui;
     const StringTable strings;
     PrivateClipboard clipboard;
     EditContext ctx{*editor, canvas, ui, strings, clipboard};
+};
+
+void BM_FullRedraw250Entities(benchmark::State& state) {
+    CrowdedEditor crowded;
     for (auto _ : state) {
-        RedrawEntry(ctx, true);
-        benchmark::DoNotOptimize(canvas.image().constBits());
+        RedrawEntry(crowded.ctx, true);
+        benchmark::DoNotOptimize(crowded.canvas.image().constBits());
     }
 }
 BENCHMARK(BM_FullRedraw250Entities);
+
+// A full repaint of the zoomed drawing area as the paint box makes it: the entry redrawn on
+// the surface, then every surface pixel blitted as a block of zoom x zoom pixels with the
+// bevel on top. The argument is the zoom; the window's backing store is an RGB32 image of the
+// zoomed size (2480 x 2480 at eight times, of which a screen shows a part).
+void BM_FullRepaintZoomed(benchmark::State& state) {
+    const int zoom = static_cast<int>(state.range(0));
+    CrowdedEditor crowded;
+    QImage shown(SurfaceSize * zoom, SurfaceSize * zoom, QImage::Format_RGB32);
+    const QImage bevel = drawingBevel(QSize(SurfaceSize, SurfaceSize), QPalette());
+    for (auto _ : state) {
+        RedrawEntry(crowded.ctx, true);
+        QPainter painter(&shown);
+        paintZoomedRaster(painter, crowded.canvas.image(), bevel, zoom, shown.rect());
+        benchmark::DoNotOptimize(shown.constBits());
+    }
+}
+BENCHMARK(BM_FullRepaintZoomed)->Arg(1)->Arg(3)->Arg(8)->Unit(benchmark::kMicrosecond);
 
 // Pointer moves that swing a rubber band between two positions: on each move the band drawn for
 // the old position is XOR-ed away and the one for the new position drawn.
