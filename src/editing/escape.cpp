@@ -35,6 +35,7 @@ void cancelDrag(EditContext& ctx) {
     const bool originSelected = s.grips.originSelected;
     ctx.ui.setPointerCapture(false);
     s.work.workEntry = s.entryBeforeDrag;
+    ctx.observer.entrySettingsChanged();
     s.pointerState = PointerState::SelectIdle;
     s.grabbedGrip = GripKind::None;
     ForgetRubberBand(s);
