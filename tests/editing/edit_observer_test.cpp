@@ -10,10 +10,12 @@
 #include "editing/drawing_tools.h"
 #include "editing/entry_commands.h"
 #include "editing/entry_session.h"
+#include "editing/escape.h"
 #include "editing/pointer_input.h"
 #include "editing/selection.h"
 #include "editing/selection_commands.h"
 #include "editing/support/editor_fixture.h"
+#include "editing/transform_commands.h"
 #include "editing/undo.h"
 
 namespace {
@@ -103,11 +105,17 @@ class EditObserverTest : public EditorFixture {
         SymBox_MouseDown(watched, MouseButton::Left, shift, p.x, p.y);
         SymBox_MouseUp(watched, MouseButton::Left, shift, p.x, p.y);
     }
-    void drag(DisplayPoint from, DisplayPoint to) {
+    // Escape before the release takes the drag back.
+    void drag(DisplayPoint from, DisplayPoint to, bool escaped = false) {
         SymBox_MouseMove(watched, {}, from.x, from.y);
         const ShiftState held{false, true, false, false};
         SymBox_MouseDown(watched, MouseButton::Left, held, from.x, from.y);
+        // The first move grabs; the next ones drag.
+        SymBox_MouseMove(watched, held, (from.x + to.x) / 2, (from.y + to.y) / 2);
         SymBox_MouseMove(watched, held, to.x, to.y);
+        if (escaped) {
+            Editor_Escape(watched);
+        }
         SymBox_MouseUp(watched, MouseButton::Left, held, to.x, to.y);
     }
 
@@ -141,7 +149,7 @@ class EditObserverTest : public EditorFixture {
     int act() {
         const DisplayPoint p = randomPoint();
         const DisplayPoint q = randomPoint();
-        const int action = std::uniform_int_distribution<int>(0, 15)(random);
+        const int action = std::uniform_int_distribution<int>(0, 18)(random);
         switch (action) {
             case 0:
                 tbLineBtn_Click(watched);
@@ -191,6 +199,15 @@ class EditObserverTest : public EditorFixture {
                                         {"renamed" + std::to_string(p.y), p.y % 2 == 0, false},
                                         state.work.workEntry.useColours != 0, false);
                 }
+                break;
+            case 16:
+                tbRedoBtn_click(watched);
+                break;
+            case 17:
+                drag(p, {q.y, q.x}, true);  // anywhere, even from the origin
+                break;
+            case 18:
+                EditMenu_Transform_Click(watched, {static_cast<TransformKind>(p.x % 5)});
                 break;
         }
         return action;
