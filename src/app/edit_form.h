@@ -94,7 +94,13 @@ class TEditForm : public QMainWindow {
     // Adds content as a panel: a dock of the window, hidden until shown from its toggle in the
     // View menu. name identifies it in the remembered layout; the title and the toggle's hint
     // are numbered strings, set when the strings are loaded.
-    QDockWidget* addPanel(QWidget* content, const char* name, int titleString, int hintString,
+    // The toggle's text is its own string, as it needs an accelerator of the View menu.
+    struct PanelTexts {
+        int title;
+        int toggle;
+        int hint;
+    };
+    QDockWidget* addPanel(QWidget* content, const char* name, PanelTexts texts,
                           Qt::DockWidgetArea area = Qt::RightDockWidgetArea);
 
     // Shows the drawing area zoom times as large (1..8; others are brought into that range);
@@ -170,8 +176,7 @@ class TEditForm : public QMainWindow {
     ScaleDialog* scaleDialog_ = nullptr;
     struct Panel {
         QDockWidget* dock;
-        int titleString;
-        int hintString;
+        PanelTexts texts;
     };
     std::vector<Panel> panels_;
     // The client area as built, at 100 %: what the zoom grows from.

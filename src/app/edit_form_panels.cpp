@@ -6,13 +6,12 @@
 
 namespace {
 
-constexpr int InspectorTitle = 307;
-constexpr int InspectorHint = 308;
+constexpr TEditForm::PanelTexts InspectorTexts{.title = 307, .toggle = 338, .hint = 308};
 
 }  // namespace
 
-QDockWidget* TEditForm::addPanel(QWidget* content, const char* name, int titleString,
-                                 int hintString, Qt::DockWidgetArea area) {
+QDockWidget* TEditForm::addPanel(QWidget* content, const char* name, PanelTexts texts,
+                                 Qt::DockWidgetArea area) {
     auto* dock = new QDockWidget(this);
     dock->setObjectName(name);  // the key of the dock in saveState
     dock->setWidget(content);
@@ -20,19 +19,24 @@ QDockWidget* TEditForm::addPanel(QWidget* content, const char* name, int titleSt
     addDockWidget(area, dock);
     dock->hide();
     viewMenu_.menu->addAction(dock->toggleViewAction());
-    panels_.push_back({dock, titleString, hintString});
+    panels_.push_back({dock, texts});
     return dock;
 }
 
 void TEditForm::setPanelTexts() {
     for (const Panel& panel : panels_) {
-        panel.dock->setWindowTitle(QString::fromStdString(strings_.loadText(panel.titleString)));
-        panel.dock->toggleViewAction()->setStatusTip(
-            QString::fromStdString(strings_.loadText(panel.hintString)));
+        const auto text = [this](int number) {
+            return QString::fromStdString(strings_.loadText(number));
+        };
+        panel.dock->setWindowTitle(text(panel.texts.title));
+        // After the title, which the dock also gives its toggle.
+        QAction* toggle = panel.dock->toggleViewAction();
+        toggle->setText(text(panel.texts.toggle));
+        toggle->setStatusTip(text(panel.texts.hint));
     }
 }
 
 // Every panel of the window, in the order of their toggles in the View menu.
 void TEditForm::createPanels() {
-    addPanel(new InspectorPanel(*this), "InspectorDock", InspectorTitle, InspectorHint);
+    addPanel(new InspectorPanel(*this), "InspectorDock", InspectorTexts);
 }
