@@ -2,6 +2,7 @@
 
 #include "app/add_line_type_dialog.h"
 #include "app/add_symbol_dialog.h"
+#include "app/catalogue_command.h"
 #include "app/edit_form.h"
 #include "app/entry_dialog.h"
 #include "app/entry_menu_commands.h"
@@ -44,6 +45,7 @@ void TEditForm::connectLibraryHandlers() {
     connectFormCommand(C::LibMenu_Open, LibMenu_Open_Click);
     connectFormCommand(C::LibMenu_Save, LibMenu_Save_Click);
     connectFormCommand(C::LibMenu_SaveAs, LibMenu_SaveAs_Click);
+    connectFormCommand(C::LibMenu_PrintCatalogue, LibMenu_PrintCatalogue_Click);
     connectFormCommand(C::LibMenu_Exit, LibMenu_Exit_Click);
     for (C add : {C::SymbolMenu_Add, C::LTMenu_Add}) {
         connectFormCommand(add, showAddDialog);

@@ -16,6 +16,7 @@ constexpr std::array<CommandInfo, CommandCount> CommandNames{{
     {Command::LibMenu_Open, "LibMenu_Open"},
     {Command::LibMenu_Save, "LibMenu_Save"},
     {Command::LibMenu_SaveAs, "LibMenu_SaveAs"},
+    {Command::LibMenu_PrintCatalogue, "LibMenu_PrintCatalogue"},
     {Command::LibMenu_Exit, "LibMenu_Exit"},
     {Command::MainMenu_Edit, "MainMenu_Edit"},
     {Command::EditMenu_Undo, "EditMenu_Undo"},
@@ -131,6 +132,8 @@ FormCommands buildFormCommands(QMenuBar& bar, QWidget& owner) {
     c.MainMenu_File->addSeparator();
     b.item(c.MainMenu_File, C::LibMenu_Save, Qt::CTRL | Qt::Key_S);
     b.item(c.MainMenu_File, C::LibMenu_SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    c.MainMenu_File->addSeparator();
+    b.item(c.MainMenu_File, C::LibMenu_PrintCatalogue);
     c.MainMenu_File->addSeparator();
     b.item(c.MainMenu_File, C::LibMenu_Exit, Qt::CTRL | Qt::Key_Q);
 

@@ -43,6 +43,7 @@ constexpr std::pair<Command, int> MenuHints[] = {
     {C::LTMenu_Add, 67},
     {C::LTMenu_Delete, 68},
     {C::LTMenu_Settings, 69},
+    {C::LibMenu_PrintCatalogue, 449},
 };
 
 constexpr std::pair<Command, int> ButtonHints[] = {
@@ -58,6 +59,7 @@ constexpr std::pair<Command, int> Captions[] = {
     {C::LibMenu_Open, 72},
     {C::LibMenu_Save, 73},
     {C::LibMenu_SaveAs, 74},
+    {C::LibMenu_PrintCatalogue, 448},
     {C::LibMenu_Exit, 75},
     {C::MainMenu_Edit, 76},
     {C::EditMenu_Undo, 77},

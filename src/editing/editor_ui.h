@@ -13,6 +13,7 @@ enum class Command {
     LibMenu_Open,
     LibMenu_Save,
     LibMenu_SaveAs,
+    LibMenu_PrintCatalogue,
     LibMenu_Exit,
     MainMenu_Edit,
     EditMenu_Undo,

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPainter>
+#include <QRectF>
 #include <QString>
 
 #include "model/library.h"
@@ -20,6 +22,19 @@ QImage entryPicture(EditorState& state, int n, int scale);
 // one element per entity that the editor draws (lines as `line`, arcs as `path`), in the
 // entry's colours, on no background.
 QByteArray entrySvg(const Library& library, int n, int scale);
+
+// Entry n's entities in their colours, the drawing surface scaled into the square `target`,
+// as vector lines and arcs for printing.
+void paintEntry(QPainter& painter, const Library& library, int n, const QRectF& target);
+
+// A line type's pattern repeated `repeats` times along a straight base line across `target`:
+// one repeat is the drawing area's width (x 5 to 305), the base line is y = 155. A single
+// pattern is drawn once, from the start.
+void paintPatternAlongLine(QPainter& painter, const Library& library, int n, const QRectF& target,
+                           int repeats);
+
+// The same as an SVG document of the band about the base line, for pages in a browser.
+QByteArray patternAlongLineSvg(const Library& library, int n, int repeats);
 
 // "007-Tree.png" for entry 7 named Tree: the number keeps equal names apart, and of the name
 // only ASCII letters, digits, '-' and '_' are kept (others become '_'), so that no name can

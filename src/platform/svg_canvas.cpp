@@ -1,9 +1,8 @@
 #include "platform/svg_canvas.h"
 
-#include <cmath>
 #include <numbers>
 
-#include "platform/raster_paths.h"
+#include "platform/arc_outline.h"
 
 namespace {
 
@@ -14,24 +13,6 @@ QByteArray number(double v) {
 // Pixel centres.
 QByteArray coordinate(double v) {
     return number(v + 0.5);
-}
-
-struct OutlinePoint {
-    double x = 0;
-    double y = 0;
-    double angle = 0;  // counter-clockwise on screen from +x
-};
-
-// Where the radial from the box's centre through p meets the ellipse inscribed in the box.
-OutlinePoint onOutline(double cx, double cy, double rx, double ry, DisplayPoint p) {
-    double ux = p.x - cx;
-    double uy = cy - p.y;
-    if (ux == 0 && uy == 0) {
-        ux = 1;  // the centre itself stands for the radial to the right, as on the raster
-    }
-    const double t = 1 / std::sqrt(rx > 0 && ry > 0 ? ux * ux / (rx * rx) + uy * uy / (ry * ry)
-                                                    : ux * ux + uy * uy);
-    return {cx + t * ux * (rx > 0 ? 1 : 0), cy - t * uy * (ry > 0 ? 1 : 0), std::atan2(uy, ux)};
 }
 
 }  // namespace
@@ -51,30 +32,20 @@ void SvgCanvas::lineTo(DisplayPoint p) {
 }
 
 void SvgCanvas::arc(int left, int top, int right, int bottom, DisplayPoint from, DisplayPoint to) {
-    const double cx = (static_cast<double>(left) + right) / 2;
-    const double cy = (static_cast<double>(top) + bottom) / 2;
-    const double rx = std::fabs(static_cast<double>(right) - left) / 2;
-    const double ry = std::fabs(static_cast<double>(bottom) - top) / 2;
-    const OutlinePoint start = onOutline(cx, cy, rx, ry, from);
-    const OutlinePoint end = onOutline(cx, cy, rx, ry, to);
-    double sweep = std::remainder(end.angle - start.angle, 2 * std::numbers::pi);
-    if (sweep < 0) {
-        sweep += 2 * std::numbers::pi;
-    }
-    const bool whole = onOneRadial(left, top, right, bottom, from, to);
-    const QByteArray radii = number(rx) + ' ' + number(ry);
+    const ArcOutline o = arcOutline(left, top, right, bottom, from, to);
+    const QByteArray radii = number(o.radiusX) + ' ' + number(o.radiusY);
     // Counter-clockwise on screen is SVG's negative direction: sweep flag 0.
-    const auto arcTo = [&](bool large, const OutlinePoint& p) {
-        return " A " + radii + " 0 " + (large ? '1' : '0') + " 0 " + coordinate(p.x) + ' ' +
-               coordinate(p.y);
+    const auto arcTo = [&](bool large, double x, double y) {
+        return " A " + radii + " 0 " + (large ? '1' : '0') + " 0 " + coordinate(x) + ' ' +
+               coordinate(y);
     };
-    QByteArray d = "M " + coordinate(start.x) + ' ' + coordinate(start.y);
-    if (whole) {
-        // The whole outline: two halves, since one arc cannot end where it starts.
-        const OutlinePoint opposite{2 * cx - start.x, 2 * cy - start.y, 0};
-        d += arcTo(false, opposite) + arcTo(false, start);
+    QByteArray d = "M " + coordinate(o.startX) + ' ' + coordinate(o.startY);
+    if (o.whole) {
+        // Two halves, since one arc cannot end where it starts.
+        d += arcTo(false, 2 * o.centreX - o.startX, 2 * o.centreY - o.startY) +
+             arcTo(false, o.startX, o.startY);
     } else {
-        d += arcTo(sweep > std::numbers::pi, end);
+        d += arcTo(o.sweep > std::numbers::pi, o.endX, o.endY);
     }
     elements_ += "<path d=\"" + d + '"' + stroke() + " fill=\"none\"/>\n";
 }

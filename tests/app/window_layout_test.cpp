@@ -81,7 +81,8 @@ TEST_F(EditFormTest, MenusHoldEveryItemInOrder) {
     using V = std::vector<std::string>;
     EXPECT_EQ(itemNames(c.MainMenu_File),
               (V{"LibMenu_New", "LibMenu_Open", "-", "LibMenu_Save", "LibMenu_SaveAs", "-",
-                 "LibMenu_Recover", "LibMenu_Versions", "-", "LibMenu_Exit"}));
+                 "LibMenu_PrintCatalogue", "-", "LibMenu_Recover", "LibMenu_Versions", "-",
+                 "LibMenu_Exit"}));
     EXPECT_EQ(itemNames(c.MainMenu_Edit),
               (V{"EditMenu_Undo", "EditMenu_Redo", "-", "EditMenu_Cut", "EditMenu_Copy",
                  "EditMenu_Paste", "EditMenu_Delete", "-", "EditMenu_Snap", "-", "EditMenu_Select",

@@ -87,6 +87,12 @@ constexpr Command Commands[] = {
      "map-like ground. --entry and --all as for render; --size WxH sets the picture's size\n"
      "(each side 32 to 4096, default 560x420).\n",
      runPreview},
+    {"catalogue", "[--kind symbol|linetype] FILE -o OUT.pdf|OUT.html [--columns N]",
+     "Writes a catalogue of every entry with its picture, number and name, line types also\n"
+     "repeated along a straight line: an A4 PDF file whose pages each carry the library's\n"
+     "name, the date, the entry count and the page number, or, for a name ending in .html,\n"
+     "one page for a browser. --columns N sets the pictures in a row (1 to 8, default 4).\n",
+     runCatalogue},
 };
 
 }  // namespace

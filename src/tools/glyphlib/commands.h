@@ -15,6 +15,7 @@ int runExport(std::span<const std::string> args);
 int runVersions(std::span<const std::string> args);
 int runTransform(std::span<const std::string> args);
 int runPreview(std::span<const std::string> args);
+int runCatalogue(std::span<const std::string> args);
 
 // How the library kind is chosen, for every command's help.
 std::string_view kindHelp();
