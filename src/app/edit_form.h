@@ -29,6 +29,7 @@
 #include "platform/string_table.h"
 
 class EntryDialog;
+class ProblemsPanel;
 class LibraryFileDialog;
 class ScaleDialog;
 
@@ -79,6 +80,7 @@ class TEditForm : public QMainWindow {
     // TAddSym or TAddLType, whichever the library kind uses.
     EntryDialog& entryDialog();
     ScaleDialog& scaleDialog();
+    ProblemsPanel& problemsPanel() { return *problemsPanel_; }
     // The library file as last read or written, to notice other programs' changes.
     FileChangeWatch& libraryWatch() { return libraryWatch_; }
     // The copy of the unsaved library kept against a crash.
@@ -174,6 +176,7 @@ class TEditForm : public QMainWindow {
     EntryDialog* AddSym = nullptr;
     EntryDialog* AddLType = nullptr;
     ScaleDialog* scaleDialog_ = nullptr;
+    ProblemsPanel* problemsPanel_ = nullptr;
     struct Panel {
         QDockWidget* dock;
         PanelTexts texts;

@@ -3,10 +3,12 @@
 
 #include "app/edit_form.h"
 #include "app/inspector_panel.h"
+#include "app/problems_panel.h"
 
 namespace {
 
 constexpr TEditForm::PanelTexts InspectorTexts{.title = 307, .toggle = 338, .hint = 308};
+constexpr TEditForm::PanelTexts ProblemsTexts{.title = 455, .toggle = 456, .hint = 457};
 
 }  // namespace
 
@@ -39,4 +41,6 @@ void TEditForm::setPanelTexts() {
 // Every panel of the window, in the order of their toggles in the View menu.
 void TEditForm::createPanels() {
     addPanel(new InspectorPanel(*this), "InspectorDock", InspectorTexts);
+    problemsPanel_ = new ProblemsPanel(*this);
+    addPanel(problemsPanel_, "ProblemsDock", ProblemsTexts, Qt::BottomDockWidgetArea);
 }

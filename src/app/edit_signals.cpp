@@ -15,3 +15,6 @@ void EditSignals::entryListChanged() {
 void EditSignals::currentEntryChanged() {
     emit currentEntrySwitched();
 }
+void EditSignals::entryStored(int n) {
+    emit libraryEntryStored(n);
+}

@@ -16,6 +16,7 @@ class EditSignals : public QObject, public EditObserver {
     void entrySettingsChanged() override;
     void entryListChanged() override;
     void currentEntryChanged() override;
+    void entryStored(int n) override;
 
   signals:
     void workEntitiesChanged();
@@ -23,4 +24,5 @@ class EditSignals : public QObject, public EditObserver {
     void workEntrySettingsChanged();
     void libraryEntriesChanged();
     void currentEntrySwitched();
+    void libraryEntryStored(int n);
 };

@@ -6,6 +6,7 @@
 #include "app/edit_form.h"
 #include "app/library_file_dialog.h"
 #include "app/library_io.h"
+#include "app/save_check.h"
 #include "editing/default_library_offer.h"
 #include "editing/entry_session.h"
 #include "editing/selection.h"
@@ -24,6 +25,9 @@ bool needsNewFileName(const Library& library) {
 
 // Through the save dialog when the library has no file or only a read-only one.
 SaveOutcome saveToFileOrAsk(TEditForm& form) {
+    if (!checkBeforeSave(form)) {
+        return {true, false};
+    }
     Library& library = form.state().library;
     if (needsNewFileName(library)) {
         library.libraryFileName.clear();
@@ -187,7 +191,9 @@ void LibMenu_Save_Click(TEditForm& form) {
 }
 
 void LibMenu_SaveAs_Click(TEditForm& form) {
-    saveLibraryAs(form);
+    if (checkBeforeSave(form)) {
+        saveLibraryAs(form);
+    }
 }
 
 void LibMenu_Exit_Click(TEditForm& form) {

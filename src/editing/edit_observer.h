@@ -17,6 +17,8 @@ class EditObserver {
     virtual void entryListChanged() {}
     // Another entry became current, or none; the working copy holds it now.
     virtual void currentEntryChanged() {}
+    // The working copy was copied back into entry n of the library.
+    virtual void entryStored(int /*n*/) {}
 };
 
 // An observer that ignores everything, for contexts nobody watches.

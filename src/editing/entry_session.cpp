@@ -62,6 +62,7 @@ void storeEntry(EditContext& ctx, int n) {
     s.library.entryModified = false;
     s.library.libraryModified = true;
     ctx.ui.setCursor(toolCursor(s.pointerState));
+    ctx.observer.entryStored(n);
 }
 
 void leaveCurrentEntry(EditContext& ctx) {

@@ -25,7 +25,26 @@ void selectEntity(EditContext& ctx, int32_t entity) {
     s.rubber.rubberArc.centre = {};
 }
 
+// What a click without Shift does before it picks.
+void dropSelection(EditContext& ctx) {
+    EditorState& s = ctx.state;
+    ResetSelectionView(ctx, false);
+    DrawWorkOriginMarker(ctx, MarkerKind::Normal);
+    if (selectedCount(s.selection) > 0) {
+        RestyleAll(ctx, PenStyle::Solid);
+        clearSelection(ctx);
+        ShowCurrentColourSample(ctx);
+    }
+}
+
 }  // namespace
+
+void SelectEntityAlone(EditContext& ctx, int32_t entity) {
+    dropSelection(ctx);
+    if (entity >= 1 && entity <= ctx.state.work.workEntityCount) {
+        selectEntity(ctx, entity);
+    }
+}
 
 void SelectOrigin(EditContext& ctx) {
     DrawWorkOriginMarker(ctx, MarkerKind::Erase);
@@ -37,17 +56,10 @@ void SelectOrigin(EditContext& ctx) {
 }
 
 void SelectModeClick(EditContext& ctx, bool shift) {
-    EditorState& s = ctx.state;
     if (!shift) {
-        ResetSelectionView(ctx, false);
-        DrawWorkOriginMarker(ctx, MarkerKind::Normal);
-        if (selectedCount(s.selection) > 0) {
-            RestyleAll(ctx, PenStyle::Solid);
-            clearSelection(ctx);
-            ShowCurrentColourSample(ctx);
-        }
+        dropSelection(ctx);
     }
-    const Pick pick = NearestPick(s.rawPointerPos, false, WorkPickScene(s));
+    const Pick pick = NearestPick(ctx.state.rawPointerPos, false, WorkPickScene(ctx.state));
     if (pick.distance >= ClickTolerance) {
         return;
     }
