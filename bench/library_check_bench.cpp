@@ -1,8 +1,10 @@
 // The library keeper's checks on the largest library the model holds: every problem rule over
-// all of it, as `glyphlib check` and the Problems panel run them, and `glyphlib diff` of it
+// all of it, as `glyphlib check` and the Problems panel run them, one stored entry checked
+// again as the panel does, and `glyphlib diff` of it
 // against a copy with one entity recoloured, with and without reading the two files.
 #include <benchmark/benchmark.h>
 
+#include "display/library_problems.h"
 #include "display/problem_rules.h"
 #include "largest_library.h"
 #include "model/library_compare.h"
@@ -28,6 +30,19 @@ BENCHMARK(BM_CheckLargestLibrary)
     ->Arg(static_cast<int>(LibraryKind::Symbol))
     ->Arg(static_cast<int>(LibraryKind::LineType))
     ->Unit(benchmark::kMillisecond);
+
+// What the Problems panel does when one entry was stored: that entry and the names again.
+void BM_RecheckOneStoredEntry(benchmark::State& state) {
+    Library library;
+    fillLargestLibrary(library, LibraryKind::Symbol);
+    LibraryProblems problems;
+    problems.checkAll(library);
+    for (auto _ : state) {
+        problems.checkStored(library, 250);
+        benchmark::DoNotOptimize(problems.errorCount());
+    }
+}
+BENCHMARK(BM_RecheckOneStoredEntry)->Unit(benchmark::kMicrosecond);
 
 // The largest library and its text, and a copy of both in which entity 4 of entry 250 has
 // another colour.

@@ -143,14 +143,16 @@ void ProblemsPanel::showFindings() {
         row->setIcon(EntryColumn, error ? errorIcon : warningIcon);
         row->setToolTip(EntryColumn, text(error ? ErrorString : WarningString));
         if (p.entry >= 1 && p.entry <= library.entryCount) {
-            row->setText(EntryColumn,
-                         QString::number(p.entry) + "  " +
-                             QString::fromStdString(cp1252ToUtf8(library.entry(p.entry).name.view())));
+            row->setText(EntryColumn, QString::number(p.entry) + "  " +
+                                          QString::fromStdString(
+                                              cp1252ToUtf8(library.entry(p.entry).name.view())));
         }
         if (p.entity > 0) {
             row->setText(EntityColumn, QString::number(p.entity));
         }
-        row->setText(ProblemColumn, QString::fromStdString(problemText(p, loadText)));
+        const QString problem = QString::fromStdString(problemText(p, loadText));
+        row->setText(ProblemColumn, problem);
+        row->setToolTip(ProblemColumn, problem);  // the whole text where the column is narrow
         row->setData(EntryColumn, EntryRole, p.entry);
         row->setData(EntryColumn, EntityRole, p.entity);
         rows.append(row);
@@ -160,11 +162,10 @@ void ProblemsPanel::showFindings() {
     if (currentRow >= 0 && currentRow < rows.size()) {
         list_->setCurrentItem(rows[currentRow]);
     }
-    summary_->setText(problems_.errorCount() + problems_.warningCount() == 0
-                          ? text(NoProblemsString)
-                          : text(CountsString)
-                                .arg(problems_.errorCount())
-                                .arg(problems_.warningCount()));
+    summary_->setText(
+        problems_.errorCount() + problems_.warningCount() == 0
+            ? text(NoProblemsString)
+            : text(CountsString).arg(problems_.errorCount()).arg(problems_.warningCount()));
 }
 
 void ProblemsPanel::showPanel() {

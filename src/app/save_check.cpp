@@ -29,9 +29,10 @@ bool checkBeforeSave(TEditForm& form) {
     const auto text = [&form](int number) {
         return QString::fromStdString(form.strings().loadText(number));
     };
-    QMessageBox box(QMessageBox::Warning, text(ProblemsTitleString),
-                    text(ErrorsAtSaveString).arg(problems.errorCount()).arg(problems.warningCount()),
-                    QMessageBox::Save | QMessageBox::Open | QMessageBox::Cancel, &form);
+    QMessageBox box(
+        QMessageBox::Warning, text(ProblemsTitleString),
+        text(ErrorsAtSaveString).arg(problems.errorCount()).arg(problems.warningCount()),
+        QMessageBox::Save | QMessageBox::Open | QMessageBox::Cancel, &form);
     box.button(QMessageBox::Save)->setText(text(SaveAnywayString));
     box.button(QMessageBox::Open)->setText(text(ShowProblemsString));
     box.setDefaultButton(QMessageBox::Open);

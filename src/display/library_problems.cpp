@@ -14,7 +14,8 @@ void LibraryProblems::checkAll(const Library& library) {
 }
 
 void LibraryProblems::checkStored(const Library& library, int n) {
-    if (n < 1 || n > library.entryCount || static_cast<size_t>(library.entryCount) != entries_.size()) {
+    if (n < 1 || n > library.entryCount ||
+        static_cast<size_t>(library.entryCount) != entries_.size()) {
         // Not an entry this index knows: the list itself changed.
         checkAll(library);
         return;

@@ -65,9 +65,8 @@ void changeEntry(Library& library, int n, std::mt19937& random) {
 TEST(LibraryProblemsTest, StoringEntriesKeepsTheWholeCheck) {
     for (const char* file : {"survey.sym", "boundaries.ltp"}) {
         SCOPED_TRACE(file);
-        codec_test::TestLibrary test(std::string_view(file).ends_with(".ltp")
-                                         ? LibraryKind::LineType
-                                         : LibraryKind::Symbol);
+        codec_test::TestLibrary test(
+            std::string_view(file).ends_with(".ltp") ? LibraryKind::LineType : LibraryKind::Symbol);
         test.read(sample(file));
         Library& library = test.library;
         ASSERT_GT(library.entryCount, 2);
