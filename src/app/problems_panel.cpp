@@ -1,5 +1,6 @@
 #include "app/problems_panel.h"
 
+#include <QApplication>
 #include <QDockWidget>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -28,10 +29,85 @@ constexpr int WarningString = 467;
 constexpr std::string_view CheckBeforeSavingKey = "Problems/CheckBeforeSaving";
 
 enum Column { EntryColumn, EntityColumn, ProblemColumn, ColumnCount };
-constexpr int EntryRole = Qt::UserRole;
-constexpr int EntityRole = Qt::UserRole + 1;
 
 }  // namespace
+
+// The findings as rows; texts are made when the view asks for a row, so that a library with
+// thousands of findings fills the list at once.
+class ProblemsPanel::Rows : public QAbstractTableModel {
+  public:
+    Rows(TEditForm& form, QObject* parent) : QAbstractTableModel(parent), form_(form) {}
+
+    void reset(std::vector<Problem> findings) {
+        beginResetModel();
+        findings_ = std::move(findings);
+        endResetModel();
+    }
+    const Problem* finding(int row) const {
+        return row >= 0 && static_cast<size_t>(row) < findings_.size()
+                   ? &findings_[static_cast<size_t>(row)]
+                   : nullptr;
+    }
+    void setHeaders(QStringList headers) {
+        headers_ = std::move(headers);
+        emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    }
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(findings_.size());
+    }
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : ColumnCount;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+            return headers_.value(section);
+        }
+        return {};
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        const Problem* p = finding(index.row());
+        if (p == nullptr) {
+            return {};
+        }
+        const bool error = ruleInfo(p->rule).severity == Severity::Error;
+        if (index.column() == EntryColumn && role == Qt::DecorationRole) {
+            return QApplication::style()->standardIcon(error ? QStyle::SP_MessageBoxCritical
+                                                             : QStyle::SP_MessageBoxWarning);
+        }
+        if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
+            return {};
+        }
+        const Library& library = form_.state().library;
+        switch (index.column()) {
+            case EntryColumn:
+                if (role == Qt::ToolTipRole) {
+                    return text(error ? ErrorString : WarningString);
+                }
+                if (p->entry >= 1 && p->entry <= library.entryCount) {
+                    return QString::number(p->entry) + "  " +
+                           QString::fromStdString(
+                               cp1252ToUtf8(library.entry(p->entry).name.view()));
+                }
+                return {};
+            case EntityColumn:
+                return p->entity > 0 ? QString::number(p->entity) : QString();
+            default:
+                // The tool tip gives the whole text where the column is narrow.
+                return QString::fromStdString(problemText(
+                    *p, [this](int number) { return form_.strings().loadText(number); }));
+        }
+    }
+
+  private:
+    QString text(int number) const {
+        return QString::fromStdString(form_.strings().loadText(number));
+    }
+
+    TEditForm& form_;
+    std::vector<Problem> findings_;
+    QStringList headers_;
+};
 
 ProblemsPanel::ProblemsPanel(TEditForm& form)
     : form_(form), problems_(CheckOptions{.heightsAsRead = false}) {
@@ -40,9 +116,10 @@ ProblemsPanel::ProblemsPanel(TEditForm& form)
     checkBeforeSaving_ = new QCheckBox(this);
     checkBeforeSaving_->setChecked(checksBeforeSaving());
     checkNow_ = new QPushButton(this);
-    list_ = new QTreeWidget(this);
+    rows_ = new Rows(form, this);
+    list_ = new QTreeView(this);
     list_->setObjectName("ProblemsList");
-    list_->setColumnCount(ColumnCount);
+    list_->setModel(rows_);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -58,7 +135,7 @@ ProblemsPanel::ProblemsPanel(TEditForm& form)
     layout->addWidget(list_);
 
     // A double-click or Enter on a row.
-    connect(list_, &QTreeWidget::activated, this,
+    connect(list_, &QTreeView::activated, this,
             [this](const QModelIndex& index) { goToFinding(index.row()); });
     connect(checkNow_, &QPushButton::clicked, this, &ProblemsPanel::checkNow);
     connect(checkBeforeSaving_, &QCheckBox::toggled, this, &ProblemsPanel::setChecksBeforeSaving);
@@ -88,7 +165,7 @@ void ProblemsPanel::setTexts() {
     for (int column = 0; column < ColumnCount; ++column) {
         headers.append(text(EntryColumnString + column));
     }
-    list_->setHeaderLabels(headers);
+    rows_->setHeaders(headers);
     scheduleRows();
 }
 
@@ -132,35 +209,9 @@ void ProblemsPanel::showFindings() {
     }
     rowsStale_ = false;
     const int currentRow = list_->currentIndex().row();
-    const Library& library = form_.state().library;
-    const auto loadText = [this](int number) { return form_.strings().loadText(number); };
-    const QIcon errorIcon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
-    const QIcon warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    QList<QTreeWidgetItem*> rows;
-    for (const Problem& p : problems_.all()) {
-        auto* row = new QTreeWidgetItem;
-        const bool error = ruleInfo(p.rule).severity == Severity::Error;
-        row->setIcon(EntryColumn, error ? errorIcon : warningIcon);
-        row->setToolTip(EntryColumn, text(error ? ErrorString : WarningString));
-        if (p.entry >= 1 && p.entry <= library.entryCount) {
-            row->setText(EntryColumn, QString::number(p.entry) + "  " +
-                                          QString::fromStdString(
-                                              cp1252ToUtf8(library.entry(p.entry).name.view())));
-        }
-        if (p.entity > 0) {
-            row->setText(EntityColumn, QString::number(p.entity));
-        }
-        const QString problem = QString::fromStdString(problemText(p, loadText));
-        row->setText(ProblemColumn, problem);
-        row->setToolTip(ProblemColumn, problem);  // the whole text where the column is narrow
-        row->setData(EntryColumn, EntryRole, p.entry);
-        row->setData(EntryColumn, EntityRole, p.entity);
-        rows.append(row);
-    }
-    list_->clear();
-    list_->addTopLevelItems(rows);
-    if (currentRow >= 0 && currentRow < rows.size()) {
-        list_->setCurrentItem(rows[currentRow]);
+    rows_->reset(problems_.all());
+    if (currentRow >= 0 && currentRow < rows_->rowCount({})) {
+        list_->setCurrentIndex(rows_->index(currentRow, 0));
     }
     summary_->setText(
         problems_.errorCount() + problems_.warningCount() == 0
@@ -177,12 +228,12 @@ void ProblemsPanel::showPanel() {
 }
 
 void ProblemsPanel::goToFinding(int row) {
-    const QTreeWidgetItem* item = list_->topLevelItem(row);
-    if (item == nullptr) {
+    const Problem* finding = rows_->finding(row);
+    if (finding == nullptr) {
         return;
     }
-    const int entry = item->data(EntryColumn, EntryRole).toInt();
-    const int entity = item->data(EntryColumn, EntityRole).toInt();
+    const int entry = finding->entry;
+    const int entity = finding->entity;
     Library& library = form_.state().library;
     if (entry < 1 || entry > library.entryCount) {
         return;

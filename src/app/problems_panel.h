@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 
 #include "display/library_problems.h"
@@ -27,7 +28,7 @@ class ProblemsPanel : public QWidget {
     void goToFinding(int row);
     void setTexts();
 
-    QTreeWidget* list() const { return list_; }
+    QTreeView* list() const { return list_; }
     QCheckBox* checkBeforeSaving() const { return checkBeforeSaving_; }
 
     // Whether a save asks first when the library has errors, as the user left it.
@@ -45,12 +46,15 @@ class ProblemsPanel : public QWidget {
     void scheduleRows();
     QString text(int number) const;
 
+    class Rows;
+
     TEditForm& form_;
     LibraryProblems problems_;
+    Rows* rows_ = nullptr;
     QLabel* summary_ = nullptr;
     QCheckBox* checkBeforeSaving_ = nullptr;
     QPushButton* checkNow_ = nullptr;
-    QTreeWidget* list_ = nullptr;
+    QTreeView* list_ = nullptr;
     bool rowsStale_ = true;
     bool rowsPending_ = false;
 };

@@ -35,6 +35,7 @@ bool checkBeforeSave(TEditForm& form) {
         QMessageBox::Save | QMessageBox::Open | QMessageBox::Cancel, &form);
     box.button(QMessageBox::Save)->setText(text(SaveAnywayString));
     box.button(QMessageBox::Open)->setText(text(ShowProblemsString));
+    box.button(QMessageBox::Open)->setIcon({});  // the style's folder would mislead
     box.setDefaultButton(QMessageBox::Open);
     box.setEscapeButton(QMessageBox::Cancel);
     auto* again = new QCheckBox(text(CheckBeforeSavingString), &box);
