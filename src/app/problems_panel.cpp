@@ -33,14 +33,21 @@ enum Column { EntryColumn, EntityColumn, ProblemColumn, ColumnCount };
 }  // namespace
 
 // The findings as rows; texts are made when the view asks for a row, so that a library with
-// thousands of findings fills the list at once.
+// thousands of findings fills the list at once. The rows hold the entry names they show, as
+// the view may ask while the window and its library are taken down.
 class ProblemsPanel::Rows : public QAbstractTableModel {
   public:
-    Rows(TEditForm& form, QObject* parent) : QAbstractTableModel(parent), form_(form) {}
+    // strings outlives the window.
+    Rows(const StringSource& strings, QObject* parent)
+        : QAbstractTableModel(parent), strings_(strings) {}
 
-    void reset(std::vector<Problem> findings) {
+    void reset(std::vector<Problem> findings, const Library& library) {
         beginResetModel();
         findings_ = std::move(findings);
+        names_.clear();
+        for (int n = 1; n <= library.entryCount; ++n) {
+            names_.append(QString::fromStdString(cp1252ToUtf8(library.entry(n).name.view())));
+        }
         endResetModel();
     }
     const Problem* finding(int row) const {
@@ -78,34 +85,30 @@ class ProblemsPanel::Rows : public QAbstractTableModel {
         if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
             return {};
         }
-        const Library& library = form_.state().library;
         switch (index.column()) {
             case EntryColumn:
                 if (role == Qt::ToolTipRole) {
                     return text(error ? ErrorString : WarningString);
                 }
-                if (p->entry >= 1 && p->entry <= library.entryCount) {
-                    return QString::number(p->entry) + "  " +
-                           QString::fromStdString(
-                               cp1252ToUtf8(library.entry(p->entry).name.view()));
+                if (p->entry >= 1 && p->entry <= names_.size()) {
+                    return QString::number(p->entry) + "  " + names_[p->entry - 1];
                 }
                 return {};
             case EntityColumn:
                 return p->entity > 0 ? QString::number(p->entity) : QString();
             default:
                 // The tool tip gives the whole text where the column is narrow.
-                return QString::fromStdString(problemText(
-                    *p, [this](int number) { return form_.strings().loadText(number); }));
+                return QString::fromStdString(
+                    problemText(*p, [this](int number) { return strings_.loadText(number); }));
         }
     }
 
   private:
-    QString text(int number) const {
-        return QString::fromStdString(form_.strings().loadText(number));
-    }
+    QString text(int number) const { return QString::fromStdString(strings_.loadText(number)); }
 
-    TEditForm& form_;
+    const StringSource& strings_;
     std::vector<Problem> findings_;
+    QStringList names_;
     QStringList headers_;
 };
 
@@ -116,7 +119,7 @@ ProblemsPanel::ProblemsPanel(TEditForm& form)
     checkBeforeSaving_ = new QCheckBox(this);
     checkBeforeSaving_->setChecked(checksBeforeSaving());
     checkNow_ = new QPushButton(this);
-    rows_ = new Rows(form, this);
+    rows_ = new Rows(form.strings(), this);
     list_ = new QTreeView(this);
     list_->setObjectName("ProblemsList");
     list_->setModel(rows_);
@@ -209,7 +212,7 @@ void ProblemsPanel::showFindings() {
     }
     rowsStale_ = false;
     const int currentRow = list_->currentIndex().row();
-    rows_->reset(problems_.all());
+    rows_->reset(problems_.all(), form_.state().library);
     if (currentRow >= 0 && currentRow < rows_->rowCount({})) {
         list_->setCurrentIndex(rows_->index(currentRow, 0));
     }
