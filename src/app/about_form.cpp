@@ -4,11 +4,15 @@
 #include <QPixmap>
 
 #include "app/dialog_placement.h"
+#include "app/fit_to_contents.h"
+#include "app/numbered_text.h"
 #include "platform/program_images.h"
 #include "platform/resource_info.h"
 
 namespace {
 
+constexpr int OkString = 6;
+constexpr int BuildString = 158;
 constexpr QSize ClientSize{408, 108};
 constexpr int LabelLeft = 64;
 constexpr int LabelWidth = 250;
@@ -35,7 +39,7 @@ TAboutFrm::TAboutFrm(const StringSource& strings, const QString& programFile, QW
       PWHLabel(addLabel(*this, "PWHLabel", 52, QStringLiteral("Veltrax Plotwerk 1.63"))),
       CopyRightLabel(addLabel(*this, "CopyRightLabel", 72, QString())),
       AllRightsLabel(addLabel(*this, "AllRightsLabel", 88, QString())),
-      OKBtn(new QPushButton(QStringLiteral("OK"), this)) {
+      OKBtn(new QPushButton(this)) {
     setObjectName(QStringLiteral("AboutFrm"));
     setFixedSize(ClientSize);
     setModal(true);
@@ -47,17 +51,19 @@ TAboutFrm::TAboutFrm(const StringSource& strings, const QString& programFile, QW
 }
 
 void TAboutFrm::FormCreate(const StringSource& strings, const QString& programFile) {
-    auto text = [&strings](int n) { return QString::fromStdString(strings.builtinText(n)); };
+    auto text = [&strings](int n) { return numberedText(strings, n); };
     setWindowTitle(text(98));
     labAppTitle->setText(text(99));
     ComponentLabel->setText(text(108));
     CopyRightLabel->setText(text(100));
     AllRightsLabel->setText(text(101));
+    OKBtn->setText(text(OkString));
 
     int major = 0, minor = 0, release = 0, build = 0;
     if (TResourceInfo(programFile).readFileVersion(major, minor, release, build)) {
-        BuildLabel->setText(QStringLiteral("Build %1").arg(build));
+        BuildLabel->setText(numberedText(strings, BuildString, {QString::number(build)}));
     }
+    fitToContents(*this);
 }
 
 void TAboutFrm::paintEvent(QPaintEvent* event) {
@@ -75,6 +81,7 @@ void TAboutFrm::OKBtnClick() {
 }
 
 void showAboutBox(TAboutFrm& box, const QWidget& mainWindow) {
+    fitToContents(box);
     placeCentredOver(box, mainWindow);
     box.exec();
 }

@@ -11,8 +11,8 @@
 class TAboutFrm : public QDialog {
     Q_OBJECT
   public:
-    // The texts always come from the built-in table, as the box is made before a strings
-    // module is chosen; the build number from the version block of programFile.
+    // The texts come from the string table; the build number from the version block of
+    // programFile.
     explicit TAboutFrm(const StringSource& strings,
                        const QString& programFile = QCoreApplication::applicationFilePath(),
                        QWidget* parent = nullptr);

@@ -6,6 +6,11 @@ namespace {
 constexpr int DesignedPointSize = 8;
 }
 
+QFont designedFont(QFont font) {
+    font.setPointSize(DesignedPointSize);
+    return font;
+}
+
 void applyFontSizeAdjustment(QWidget& window, int adjustment) {
     QFont font = window.font();
     font.setFamilies({QStringLiteral("MS Sans Serif"), font.family()});

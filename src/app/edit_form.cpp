@@ -2,17 +2,22 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QShortcut>
 #include <QStatusTipEvent>
+#include <QTimer>
+#include <QWindow>
 
 #include "app/auto_size_form.h"
 #include "app/command_enabling.h"
 #include "app/command_line.h"
 #include "app/disk_change_question.h"
 #include "app/form_texts.h"
+#include "app/help_window.h"
 #include "app/library_commands.h"
 #include "app/library_file_dialog.h"
 #include "app/library_io.h"
@@ -26,6 +31,7 @@
 #include "editing/selection.h"
 #include "platform/ini_settings_store.h"
 #include "platform/program_images.h"
+#include "platform/qt_translations.h"
 #include "platform/strings_module.h"
 
 namespace {
@@ -34,6 +40,10 @@ constexpr int SymbolsInLibraryString = 42;
 constexpr int LineTypesInLibraryString = 107;
 constexpr int MainWindowHelpContext = 1;
 constexpr int EntryListGap = 14;
+constexpr int MaxMapWaitMs = 1000;
+constexpr int MapWaitStepMs = 20;
+// What else panel 0 shows: the drawing tools' prompts and "Library saved".
+constexpr int StatusPanelStrings[] = {24, 25, 26, 27, 28, 34};
 
 }  // namespace
 
@@ -70,6 +80,7 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
     widgets_ = buildEditFormWidgets(*client, commands_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     applyFontSizeAdjustment(*client, options_.fontSizeAdjustment);
+    fitToTexts();
     widgets_.symBox->setRaster(&canvas_.image());
     FormCreate();
     addRecoveryCommands();
@@ -93,14 +104,14 @@ TAboutFrm& TEditForm::aboutBox() {
 
 LibraryFileDialog& TEditForm::openDialog() {
     if (OpenDialog1 == nullptr) {
-        OpenDialog1 = new LibraryFileDialog(this, QFileDialog::AcceptOpen, "OpenDialog1");
+        OpenDialog1 = new LibraryFileDialog(this, strings_, QFileDialog::AcceptOpen, "OpenDialog1");
     }
     return *OpenDialog1;
 }
 
 LibraryFileDialog& TEditForm::saveDialog() {
     if (SaveDialog1 == nullptr) {
-        SaveDialog1 = new LibraryFileDialog(this, QFileDialog::AcceptSave, "SaveDialog1");
+        SaveDialog1 = new LibraryFileDialog(this, strings_, QFileDialog::AcceptSave, "SaveDialog1");
     }
     return *SaveDialog1;
 }
@@ -122,6 +133,11 @@ void TEditForm::connectHandlers() {
     widgets_.ColourDisplayBox->installEventFilter(this);
 
     connect(widgets_.SymbList, &QListWidget::currentRowChanged, this, &TEditForm::SymbListClick);
+    // The list grows to its widest name.
+    const QAbstractItemModel* names = widgets_.SymbList->model();
+    connect(names, &QAbstractItemModel::rowsInserted, this, &TEditForm::fitToTexts);
+    connect(names, &QAbstractItemModel::rowsRemoved, this, &TEditForm::fitToTexts);
+    connect(names, &QAbstractItemModel::dataChanged, this, &TEditForm::fitToTexts);
     connect(commands_.action(Command::HelpMenu_About), &QAction::triggered, this,
             &TEditForm::HelpMenu_AboutClick);
     connect(commands_.action(Command::HelpMenu_HelpTopics), &QAction::triggered, this,
@@ -148,8 +164,9 @@ void TEditForm::Form_Load() {
     EditorState& s = state_;
     using C = Command;
 
-    // 1, 2: the strings module and the cursor shapes.
-    strings_.setStringsModule(loadStringsModule(options_.stringsModuleFolders));
+    // 1, 2: the strings module with Qt's texts and the help book in its language, and the
+    // cursor shapes.
+    useStringsModule(loadStringsModule(options_.stringsModuleFolders));
     ui_.setGrabCursor(constCursor());
 
     // 3 to 5: what cannot be used before a library is read.
@@ -227,7 +244,49 @@ void TEditForm::Form_Load() {
         readLibrary(*this, choice.fileName);
         s.library.libraryModified = false;
     }
+    fitToTexts();
     restoreView();
+}
+
+void TEditForm::fitToTexts() {
+    QStringList statusTexts;
+    for (const QAction* action : findChildren<QAction*>()) {
+        statusTexts << action->statusTip();
+    }
+    for (int prompt : StatusPanelStrings) {
+        statusTexts << QString::fromStdString(strings_.loadText(prompt));
+    }
+    fitEditFormToTexts(*centralWidget(), widgets_, statusTexts);
+    // The fitted form is the one the zoom grows.
+    keepClassicGeometry();
+    layOutForZoom();
+}
+
+void TEditForm::useStringsModule(std::optional<StringsModule> module) {
+    helpBookFolders_ = QStringList{options_.helpBook};
+    if (!module) {
+        strings_.setStringsModule(std::nullopt);
+        return;
+    }
+    const QString folder = module->folder;
+    strings_.setStringsModule(std::move(module->texts));
+    const QString language = QString::fromStdString(strings_.loadText(LanguageString));
+    if (loadQtTranslations(qtTexts_, language)) {
+        QCoreApplication::installTranslator(&qtTexts_);
+    }
+    helpBookFolders_.prepend(QDir(folder).filePath(translatedHelpBookFolder(language)));
+}
+
+void TEditForm::showAndLoad() {
+    show();
+    QElapsedTimer waited;
+    waited.start();
+    QTimer wakeUp;  // so that the wait for events ends even when none comes
+    wakeUp.start(MapWaitStepMs);
+    while (!loaded_ && !windowHandle()->isExposed() && waited.elapsed() < MaxMapWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    Form_Load();
 }
 
 void TEditForm::setUpForKind(LibraryKind kind) {
@@ -277,7 +336,33 @@ void TEditForm::HelpMenu_AboutClick() {
 }
 
 void TEditForm::HelpMenu_HelpTopicsClick() {
-    options_.showHelpContents();
+    if (options_.showHelpContents) {
+        options_.showHelpContents();
+    } else {
+        showHelp(HelpContentsContext);
+    }
+}
+
+HelpWindow& TEditForm::helpWindow() {
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner == nullptr) {
+        owner = this;
+    }
+    if (helpWindow_ == nullptr) {
+        helpWindow_ = new HelpWindow(strings_, helpBookFolders_, owner);
+        applyFontSizeAdjustment(*helpWindow_, options_.fontSizeAdjustment);
+    } else if (helpWindow_->parentWidget() != owner) {
+        helpWindow_->setParent(owner, helpWindow_->windowFlags());
+    }
+    return *helpWindow_;
+}
+
+void TEditForm::showHelp(int context) {
+    if (options_.showHelpContext) {
+        options_.showHelpContext(context);
+    } else {
+        helpWindow().showTopic(helpTopic(context));
+    }
 }
 
 void TEditForm::FormClose() {

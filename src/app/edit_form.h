@@ -3,6 +3,7 @@
 #include <QDockWidget>
 #include <QMainWindow>
 #include <QStringList>
+#include <QTranslator>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,9 +28,11 @@
 #include "platform/qt_canvas.h"
 #include "platform/recovery_keeper.h"
 #include "platform/string_table.h"
+#include "platform/strings_module.h"
 
 class EntryDialog;
 class ProblemsPanel;
+class HelpWindow;
 class LibraryFileDialog;
 class ScaleDialog;
 
@@ -40,10 +43,13 @@ struct EditFormOptions {
     int fontSizeAdjustment = 0;        // read once for the run
     // Whether the host has a project open; asked before every save.
     std::function<bool()> hostIsRunning = [] { return false; };
-    // Shows the help book's contents and index page.
-    std::function<void()> showHelpContents = [] { openHelpContents(); };
-    // Opens the help book at a context number (the entry dialogs' pages).
-    std::function<void(int)> showHelpContext = [](int context) { openHelpContext(context); };
+    // The help book's folder.
+    QString helpBook = helpBookFolder();
+    // Shows the help book's contents and index page; when none is given, the help window.
+    std::function<void()> showHelpContents;
+    // Opens the help book at a context number (the entry dialogs' pages); when none is given,
+    // the help window.
+    std::function<void(int)> showHelpContext;
     // The host's settings, where its default libraries are recorded; when none is given, the
     // store the README describes (createHostSettingsStore).
     std::shared_ptr<SettingsStore> settings;
@@ -60,6 +66,9 @@ class TEditForm : public QMainWindow {
 
     // The start-up sequence; runs once, at the first activation (or when called first).
     void Form_Load();
+    // Shows the window, then runs the start-up once the window system has shown it (waiting a
+    // second at most), so that the warnings of the start-up come centred over it.
+    void showAndLoad();
 
     EditorState& state() { return state_; }
     EditContext& context() { return ctx_; }
@@ -81,6 +90,11 @@ class TEditForm : public QMainWindow {
     EntryDialog& entryDialog();
     ScaleDialog& scaleDialog();
     ProblemsPanel& problemsPanel() { return *problemsPanel_; }
+    // The help book's window, owned by the modal dialog that is open, if any, so that it
+    // takes input beside it.
+    HelpWindow& helpWindow();
+    // Shows the help book at the page of a context number; the contents for one without a page.
+    void showHelp(int context);
     // The library file as last read or written, to notice other programs' changes.
     FileChangeWatch& libraryWatch() { return libraryWatch_; }
     // The copy of the unsaved library kept against a crash.
@@ -128,7 +142,11 @@ class TEditForm : public QMainWindow {
   private:
     void FormCreate();
     void FormClose();
+    // Chooses the strings module, and Qt's texts and the help book in its language.
+    void useStringsModule(std::optional<StringsModule> module);
     void setUpForKind(LibraryKind kind);
+    // Grows the window and its components to their texts (edit_form_layout).
+    void fitToTexts();
     void connectHandlers();
     void connectEditingHandlers();
     void connectClipboardAndKeyboard();
@@ -146,6 +164,8 @@ class TEditForm : public QMainWindow {
     void setPanelTexts();
     void connectZoom();
     void applyZoom(int zoom);
+    // Takes the form's present layout as the one at 100 %.
+    void keepClassicGeometry();
     void layOutForZoom();
     // The zoom and the panels as the user left them in the last run.
     void restoreView();
@@ -189,6 +209,9 @@ class TEditForm : public QMainWindow {
     };
     ClassicGeometry classic_;
     int zoom_ = 1;
+    HelpWindow* helpWindow_ = nullptr;
+    QStringList helpBookFolders_;  // a translated book beside the strings module first
+    QTranslator qtTexts_;          // Qt's own texts in the strings module's language
     FontCharset fontCharset_ = FontCharset::Default;
     bool loaded_ = false;
     bool hintsInstalled_ = false;

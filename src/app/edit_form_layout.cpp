@@ -1,5 +1,10 @@
 #include "app/edit_form_layout.h"
 
+#include <QScrollBar>
+
+#include "app/auto_size_form.h"
+#include "app/fit_to_contents.h"
+#include "display/coordinates.h"
 #include "platform/program_images.h"
 
 namespace {
@@ -9,6 +14,7 @@ constexpr int ButtonWidth = 24;
 constexpr int ButtonHeight = 22;
 constexpr int ColourBoxSize = 10;
 constexpr int StatusBarHeight = 19;
+constexpr std::array<int, 2> PanelWidths{400, 50};
 
 template <typename Widget>
 Widget* place(Widget* widget, const char* name, int x, int y, int width, int height) {
@@ -103,12 +109,11 @@ EditFormWidgets buildEditFormWidgets(QWidget& client, const FormCommands& comman
     w.StatusBar = place(new QStatusBar(&client), "StatusBar", 0, ClientHeight - StatusBarHeight,
                         ClientWidth, StatusBarHeight);
     w.StatusBar->setSizeGripEnabled(false);
-    const std::array<int, 2> panelWidths{400, 50};
     for (size_t i = 0; i < w.statusPanels.size(); ++i) {
         auto* label = new QLabel(w.StatusBar);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setFixedWidth(panelWidths[i]);
+        label->setFixedWidth(PanelWidths[i]);
         w.StatusBar->addWidget(label);
         w.statusPanels[i] = label;
     }
@@ -118,4 +123,53 @@ EditFormWidgets buildEditFormWidgets(QWidget& client, const FormCommands& comman
     w.Timer2->setObjectName("Timer2");
     w.Timer2->setInterval(100);
     return w;
+}
+
+namespace {
+
+// The width a status panel needs to show text whole, its frame and margins included.
+int panelWidthFor(const QLabel& panel, const QString& text) {
+    const QFontMetrics metrics = panel.fontMetrics();
+    return metrics.horizontalAdvance(text) + metrics.horizontalAdvance(QLatin1Char('x')) +
+           2 * panel.frameWidth() + panel.contentsMargins().left() +
+           panel.contentsMargins().right();
+}
+
+// The width the entry list needs to show its widest name beside its scroll bar.
+int listWidthFor(const QListWidget& list) {
+    const QFontMetrics metrics = list.fontMetrics();
+    int widest = 0;
+    for (int row = 0; row < list.count(); ++row) {
+        widest = std::max(widest, metrics.horizontalAdvance(list.item(row)->text()));
+    }
+    const QStyle* style = list.style();
+    return widest + 2 * (list.frameWidth() + style->pixelMetric(QStyle::PM_FocusFrameHMargin)) +
+           metrics.horizontalAdvance(QLatin1Char('x')) +
+           style->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+}  // namespace
+
+void fitEditFormToTexts(QWidget& client, const EditFormWidgets& widgets,
+                        const QStringList& statusTexts) {
+    // The position panel takes what the widest position, with a decimal, needs; the message
+    // panel the rest of the designed width, or more when its widest text needs more.
+    QLabel& position = *widgets.statusPanels[1];
+    const int positionWidth =
+        std::max(PanelWidths[1], panelWidthFor(position, QString::fromStdString(CoordinateReadout(
+                                                             {AreaMax, AreaMin}, false))));
+    QLabel& messages = *widgets.statusPanels[0];
+    int messagesWidth = PanelWidths[0] + PanelWidths[1] - positionWidth;
+    for (const QString& text : statusTexts) {
+        messagesWidth = std::max(messagesWidth, panelWidthFor(messages, text));
+    }
+    position.setFixedWidth(positionWidth);
+    messages.setFixedWidth(messagesWidth);
+    // Taller by as much as the font's lines are taller than at the designed font.
+    const int lineGrowth =
+        messages.fontMetrics().height() - QFontMetrics(designedFont(messages.font())).height();
+    widgets.StatusBar->setMinimumSize(widgets.StatusBar->sizeHint().width(),
+                                      StatusBarHeight + std::max(0, lineGrowth));
+    widgets.SymbList->setMinimumWidth(listWidthFor(*widgets.SymbList));
+    fitToContents(client);
 }

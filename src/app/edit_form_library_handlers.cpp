@@ -11,11 +11,11 @@
 namespace {
 
 void showAddDialog(TEditForm& form) {
-    showEntryDialog(form.entryDialog(), EntryDialog::AddMode, form);
+    showEntryDialog(form.entryDialog(), EntryDialog::AddMode);
 }
 
 void showSettingsDialog(TEditForm& form) {
-    showEntryDialog(form.entryDialog(), EntryDialog::SettingsMode, form);
+    showEntryDialog(form.entryDialog(), EntryDialog::SettingsMode);
 }
 
 }  // namespace

@@ -16,11 +16,15 @@ constexpr const char* PanelsKey = "View/Panels";  // QMainWindow::saveState
 
 }  // namespace
 
-void TEditForm::connectZoom() {
+void TEditForm::keepClassicGeometry() {
     const EditFormWidgets& w = widgets_;
     classic_ = {centralWidget()->size(),   w.ToolBar->geometry(),      w.DispBox->geometry(),
                 w.LeftLnIndex->geometry(), w.RightLnIndex->geometry(), w.SymbolsLabel->geometry(),
                 w.SymbList->geometry(),    w.StatusBar->geometry()};
+}
+
+void TEditForm::connectZoom() {
+    const EditFormWidgets& w = widgets_;
     connect(viewMenu_.zoomIn, &QAction::triggered, this, [this] { setZoom(zoom_ + 1); });
     connect(viewMenu_.zoomOut, &QAction::triggered, this, [this] { setZoom(zoom_ - 1); });
     connect(viewMenu_.actualSize, &QAction::triggered, this, [this] { setZoom(1); });

@@ -9,6 +9,7 @@
 #include "app/dialog_placement.h"
 #include "app/edit_form.h"
 #include "app/entry_name_validator.h"
+#include "app/fit_to_contents.h"
 #include "editing/colours.h"
 #include "editing/entry_commands.h"
 #include "editing/entry_session.h"
@@ -92,6 +93,9 @@ int EntryDialog::helpContext() const {
 
 void EntryDialog::showEvent(QShowEvent* event) {
     Form_Activate();
+    // Sized to this showing's texts, then placed.
+    fitToContents(*this);
+    placeCentredOver(*this, form_);
     QDialog::showEvent(event);
 }
 
@@ -208,11 +212,10 @@ void EntryDialog::CancelBtn_Click() {
 }
 
 void EntryDialog::openHelp() {
-    form_.options().showHelpContext(helpContext());
+    form_.showHelp(helpContext());
 }
 
-void showEntryDialog(EntryDialog& dialog, int tag, const QWidget& mainWindow) {
+void showEntryDialog(EntryDialog& dialog, int tag) {
     dialog.Tag = tag;
-    placeCentredOver(dialog, mainWindow);
     dialog.exec();
 }

@@ -73,4 +73,4 @@ class EntryDialog : public QDialog {
 };
 
 // Shows the dialog modally in the given mode, centred over the main window.
-void showEntryDialog(EntryDialog& dialog, int tag, const QWidget& mainWindow);
+void showEntryDialog(EntryDialog& dialog, int tag);

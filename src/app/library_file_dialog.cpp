@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include "app/command_line.h"
+#include "app/numbered_text.h"
 #include "model/library_locations.h"
 
 namespace {
@@ -16,6 +17,10 @@ constexpr int SymbolLibraryString = 18;
 constexpr int SaveLibraryAsString = 19;
 constexpr int SelectLibraryString = 20;
 constexpr int AllFilesString = 44;
+constexpr int WarningString = 106;
+constexpr int PathTooLongString = 151;
+constexpr int NoSuchFolderString = 152;
+constexpr int ReadOnlyTargetString = 153;
 
 const char* kindPattern(LibraryKind kind) {
     return kind == LibraryKind::LineType ? "*.ltp" : "*.sym";
@@ -30,11 +35,13 @@ FileFilter kindFilter(LibraryKind kind, const StringSource& strings, bool withPa
 }
 
 // Qt reads the pattern from the last parentheses of a filter and, with its details hidden,
-// shows what comes before them: exactly the toolkit's description.
+// shows what comes before them: exactly the toolkit's description. The toolkit's "*.*" is
+// every file, one without an extension too; in Qt that is "*".
 QStringList qtNameFilters(const std::vector<FileFilter>& filters) {
     QStringList names;
     for (const FileFilter& filter : filters) {
-        names << QString::fromStdString(filter.description + " (" + filter.pattern + ")");
+        const std::string pattern = filter.pattern == "*.*" ? "*" : filter.pattern;
+        names << QString::fromStdString(filter.description + " (" + pattern + ")");
     }
     return names;
 }
@@ -60,9 +67,9 @@ LibraryDialogSettings saveDialogSettings(LibraryKind kind, const StringSource& s
             libraryFileName.empty() ? kindPattern(kind) : libraryFileName};
 }
 
-LibraryFileDialog::LibraryFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
-                                     const QString& objectName)
-    : QFileDialog(parent) {
+LibraryFileDialog::LibraryFileDialog(QWidget* parent, const StringSource& strings,
+                                     QFileDialog::AcceptMode mode, const QString& objectName)
+    : QFileDialog(parent), strings_(strings) {
     setObjectName(objectName);
     setOption(QFileDialog::DontUseNativeDialog);
     setOption(QFileDialog::HideNameFilterDetails);
@@ -108,16 +115,16 @@ void LibraryFileDialog::accept() {
     const QFileInfo info(file);
     if (!file.isEmpty() && !info.isDir()) {
         if (file.toStdString().size() > MaxFileNameLength) {
-            refuse(tr("%1\nThe path is too long.").arg(file));
+            refuse(file, PathTooLongString);
             return;
         }
         if (acceptMode() == QFileDialog::AcceptSave) {
             if (!info.dir().exists()) {
-                refuse(tr("%1\nThe folder does not exist.").arg(info.path()));
+                refuse(info.path(), NoSuchFolderString);
                 return;
             }
             if (isReadOnlyFile(file.toStdString())) {
-                refuse(tr("%1\nThis file is read-only. Choose another name.").arg(file));
+                refuse(file, ReadOnlyTargetString);
                 return;
             }
         }
@@ -125,6 +132,7 @@ void LibraryFileDialog::accept() {
     QFileDialog::accept();
 }
 
-void LibraryFileDialog::refuse(const QString& text) {
-    QMessageBox::warning(this, windowTitle(), text);
+void LibraryFileDialog::refuse(const QString& path, int reasonString) {
+    QMessageBox::warning(this, numberedText(strings_, WarningString),
+                         path + u'\n' + numberedText(strings_, reasonString));
 }

@@ -39,7 +39,8 @@ LibraryDialogSettings saveDialogSettings(LibraryKind kind, const StringSource& s
 class LibraryFileDialog final : public QFileDialog {
     Q_OBJECT
   public:
-    LibraryFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& objectName);
+    LibraryFileDialog(QWidget* parent, const StringSource& strings, QFileDialog::AcceptMode mode,
+                      const QString& objectName);
 
     void fill(const LibraryDialogSettings& settings);
     // Shows the dialog modally: the chosen file, or nothing when it was cancelled.
@@ -49,5 +50,8 @@ class LibraryFileDialog final : public QFileDialog {
     void accept() override;
 
   private:
-    void refuse(const QString& text);
+    // A warning that names the path and, below it, the reason (a string number).
+    void refuse(const QString& path, int reasonString);
+
+    const StringSource& strings_;
 };

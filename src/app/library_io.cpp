@@ -2,6 +2,7 @@
 
 #include "app/command_enabling.h"
 #include "app/edit_form.h"
+#include "app/numbered_text.h"
 #include "editing/entry_session.h"
 #include "editing/selection.h"
 #include "model/cp1252.h"
@@ -17,6 +18,10 @@ constexpr int LibrarySavedString = 34;
 constexpr int HostProjectOpenString = 43;
 constexpr int ReadOnlyString = 104;
 constexpr int WarningString = 106;
+constexpr int UnknownElementTypeString = 154;
+constexpr int ExpectedEndString = 155;
+constexpr int InvalidNumberString = 156;
+constexpr int UnexpectedEndString = 157;
 
 void warn(EditContext& ctx, int textNumber, const QString& reason = {}) {
     std::string text = ctx.strings.loadText(textNumber);
@@ -31,6 +36,26 @@ void warn(EditContext& ctx, int textNumber, const QString& reason = {}) {
 void reportError(EditContext& ctx, const std::string& text) {
     ctx.ui.showMessage(text, kindTitle(ctx.strings, ctx.state.library.libraryKind),
                        MessageIcon::Error, MessageButtons::Ok);
+}
+
+// The reader's error in the user's language: the wording has %1 for the entry's name and %2
+// for the type character or the line number.
+std::string readErrorMessage(const StringSource& strings, const ReadError& error) {
+    const QString name = QString::fromStdString(cp1252ToUtf8(error.entryName.view()));
+    switch (error.kind) {
+        case ReadErrorKind::UnknownElementType:
+            return numberedText(strings, UnknownElementTypeString,
+                                {name, QString::fromStdString(cp1252ToUtf8(error.found))})
+                .toStdString();
+        case ReadErrorKind::ExpectedEnd:
+            return numberedText(strings, ExpectedEndString, {name}).toStdString();
+        case ReadErrorKind::InvalidNumber:
+            return numberedText(strings, InvalidNumberString, {name, QString::number(error.line)})
+                .toStdString();
+        case ReadErrorKind::UnexpectedEnd:
+            return numberedText(strings, UnexpectedEndString, {name}).toStdString();
+    }
+    return {};
 }
 
 // All names in one insertion, rather than one model change per row.
@@ -80,7 +105,7 @@ void showLibraryRead(TEditForm& form, const std::string& fileName, const ReadRes
     ctx.observer.entryListChanged();
     if (result.outcome == ReadOutcome::StoppedWithError) {
         if (result.error) {
-            reportError(ctx, cp1252ToUtf8(readErrorText(*result.error)));
+            reportError(ctx, readErrorMessage(ctx.strings, *result.error));
         }
         return;
     }

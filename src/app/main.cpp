@@ -27,8 +27,7 @@ int main(int argc, char** argv) {
     options.settings = settings;
 
     TEditForm form(std::move(options), strings, clipboard);
-    form.show();
     // Without a window manager the window is never activated; the start-up runs only once.
-    form.Form_Load();
+    form.showAndLoad();
     return QApplication::exec();
 }

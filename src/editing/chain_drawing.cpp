@@ -70,5 +70,5 @@ void AddChainArc(EditContext& ctx) {
     s.pointerState = PointerState::ArcPoints;
     s.rubber.rubberWasLine = true;
     enableSelectWhenEntitiesExist(ctx);
-    ctx.ui.setStatusText(0, ctx.strings.builtinText(ArcEndPointPrompt));
+    ctx.ui.setStatusText(0, ctx.strings.loadText(ArcEndPointPrompt));
 }

@@ -9,7 +9,7 @@ constexpr int WarningCaptionString = 106;
 
 void ShowEntityLimitMessage(EditContext& ctx) {
     const std::string text =
-        ctx.strings.builtinText(LimitReachedString) + "(" + std::to_string(MaxEntities) + ")";
+        ctx.strings.loadText(LimitReachedString) + "(" + std::to_string(MaxEntities) + ")";
     ctx.ui.showMessage(text, ctx.strings.loadText(WarningCaptionString), MessageIcon::Warning,
                        MessageButtons::Ok);
 }

@@ -8,6 +8,4 @@ class StringSource {
     virtual ~StringSource() = default;
     // The text of string n from the chosen strings module (or the built-in table).
     virtual std::string loadText(int n) const = 0;
-    // The text of string n from the built-in English table, whatever module is chosen.
-    virtual std::string builtinText(int n) const = 0;
 };

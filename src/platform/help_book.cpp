@@ -2,8 +2,8 @@
 
 #include "platform/program_data.h"
 
-#include <QDesktopServices>
 #include <QDir>
+#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -78,10 +78,7 @@ QUrl helpContentsUrl(const QString& bookFolder) {
     return bookUrl(bookFolder, QLatin1String(HelpContentsPage));
 }
 
-bool openHelpContents() {
-    return QDesktopServices::openUrl(helpContentsUrl(helpBookFolder()));
-}
-
-bool openHelpContext(int context) {
-    return QDesktopServices::openUrl(helpUrl(helpBookFolder(), context));
+QString translatedHelpBookFolder(const QString& language) {
+    // Through QLocale, so that the module's text cannot name any other folder.
+    return QStringLiteral("help_") + QLocale(language).bcp47Name();
 }

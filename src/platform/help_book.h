@@ -5,10 +5,12 @@
 
 #include <vector>
 
-// The help book: HTML pages in the folder "help" beside the program, shown in the desktop's
-// browser. Each help context number is an anchor "c<number>" on one of its pages.
+// The help book: HTML pages in the folder "help" beside the program, shown in the help
+// window. Each help context number is an anchor "c<number>" on one of its pages.
 
 inline constexpr char HelpContentsPage[] = "index.html";
+// A context number without a topic of its own: the contents page.
+inline constexpr int HelpContentsContext = 0;
 
 // The page and anchor of a context number ("entries.html#c4001"); the contents page for a
 // number without a topic.
@@ -18,9 +20,7 @@ QString helpTopic(int context);
 const std::vector<int>& helpContexts();
 
 QString helpBookFolder();
+// The folder of a translated book beside the strings module of that language: "help_de".
+QString translatedHelpBookFolder(const QString& language);
 QUrl helpUrl(const QString& bookFolder, int context);
 QUrl helpContentsUrl(const QString& bookFolder);
-
-// Open the book in the desktop's browser; false when no browser could be started.
-bool openHelpContents();
-bool openHelpContext(int context);

@@ -19,7 +19,8 @@ class StringTable final : public StringSource {
     // Until a module is chosen, or with none, the built-in table serves. A number the module
     // lacks gives the empty text, unless it is above LastOriginalStringNumber.
     std::string loadText(int n) const override;
-    std::string builtinText(int n) const override;
+    // The text of string n from the built-in English table, whatever module is chosen.
+    std::string builtinText(int n) const;
 
     // Chooses the strings module, or the built-in table when given nothing. Only the first
     // call chooses; later ones are ignored.

@@ -34,13 +34,13 @@ QStringList stringsModuleFolders() {
     return folders;
 }
 
-std::optional<NumberedTexts> loadStringsModule(const QStringList& folders) {
+std::optional<StringsModule> loadStringsModule(const QStringList& folders) {
     for (const QString& folder : folders) {
         if (folder.isEmpty()) {
             continue;
         }
         if (auto texts = readModule(QDir(folder).filePath(QLatin1String(StringsModuleFileName)))) {
-            return texts;
+            return StringsModule{std::move(*texts), folder};
         }
     }
     return std::nullopt;

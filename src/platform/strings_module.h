@@ -16,7 +16,12 @@ inline constexpr qint64 MaxStringsModuleSize = 4 * 1024 * 1024;
 // Where the module is looked for, in order: the program's folder, then its data folders.
 QStringList stringsModuleFolders();
 
-// The texts of the first loadable module in the folders. Nothing when there is none: no
-// file, an unreadable or oversized one, or one without a single valid entry (a file saved
-// in another encoding, say), which would otherwise blank out every text.
-std::optional<NumberedTexts> loadStringsModule(const QStringList& folders = stringsModuleFolders());
+struct StringsModule {
+    NumberedTexts texts;
+    QString folder;  // where it was found; a translated help book is looked for beside it
+};
+
+// The first loadable module in the folders. Nothing when there is none: no file, an
+// unreadable or oversized one, or one without a single valid entry (a file saved in another
+// encoding, say), which would otherwise blank out every text.
+std::optional<StringsModule> loadStringsModule(const QStringList& folders = stringsModuleFolders());

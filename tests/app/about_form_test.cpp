@@ -31,12 +31,14 @@ TEST(AboutBox, ShowsTheBuiltinTextsAndTheBuildNumberOfThisProgram) {
     EXPECT_EQ(box.OKBtn->text(), "OK");
 }
 
-TEST(AboutBox, KeepsTheEnglishTextsWhenAStringsModuleIsChosen) {
+TEST(AboutBox, FollowsTheStringsModule) {
     StringTable strings;
-    strings.setStringsModule(NumberedTexts{{98, "Über Glyphwright"}, {108, "ein Bestandteil von"}});
+    strings.setStringsModule(
+        NumberedTexts{{98, "Über Glyphwright"}, {108, "ein Bestandteil von"}, {158, "Version %1"}});
     const TAboutFrm box(strings);
-    EXPECT_EQ(box.windowTitle(), "About Glyphwright");
-    EXPECT_EQ(textOf(box.ComponentLabel), "a component of");
+    EXPECT_EQ(box.windowTitle(), "Über Glyphwright");
+    EXPECT_EQ(textOf(box.ComponentLabel), "ein Bestandteil von");
+    EXPECT_EQ(textOf(box.BuildLabel), "Version 10");
 }
 
 TEST(AboutBox, ShowsTheDesignedBuildTextWithoutAVersionBlock) {
@@ -51,8 +53,9 @@ TEST(AboutBox, ShowsTheDesignedBuildTextWithoutAVersionBlock) {
     EXPECT_EQ(textOf(TAboutFrm(strings, dir.filePath("missing")).BuildLabel), "<Build>");
 }
 
-TEST(AboutBox, HasTheDesignedLayoutAndObjectNames) {
-    const StringTable strings;
+TEST(AboutBox, HasTheDesignedLayoutAndObjectNamesWhereTheTextsFit) {
+    StringTable strings;
+    strings.setStringsModule(NumberedTexts{{6, "OK"}, {100, "(c) 2026"}});
     const TAboutFrm box(strings);
     EXPECT_EQ(box.size(), QSize(408, 108));
     EXPECT_EQ(box.minimumSize(), box.maximumSize());

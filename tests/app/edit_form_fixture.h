@@ -12,11 +12,14 @@
 #include "app/edit_form.h"
 #include "platform/headless_ports.h"
 
+// The help book as the build installs it beside the programs.
+inline const QString InstalledHelpBook = QStringLiteral(GLYPH_BINARY_DIR "/bin/help");
+
 // A main window started as the program starts it, with its own folder for library files,
 // strings modules, the host's settings files (user.ini and machine.ini, none until a test
 // writes them) and the program's data folder (data/), and the built-in strings unless a test puts a
 // module there. The host runs while hostRunning_ is set; help pages asked for are recorded instead
-// of opened.
+// of opened, unless recordHelp_ is cleared.
 class EditFormTest : public ::testing::Test {
   protected:
     std::string path(const QString& name) const { return folder_.filePath(name).toStdString(); }
@@ -35,8 +38,11 @@ class EditFormTest : public ::testing::Test {
         EditFormOptions options;
         options.argument = argument;
         options.stringsModuleFolders = {folder_.path()};
+        options.helpBook = InstalledHelpBook;
         options.hostIsRunning = [this] { return hostRunning_; };
-        options.showHelpContext = [this](int context) { helpShown_.push_back(context); };
+        if (recordHelp_) {
+            options.showHelpContext = [this](int context) { helpShown_.push_back(context); };
+        }
         qputenv("GLYPHWRIGHT_USER_SETTINGS", folder_.filePath("user.ini").toLocal8Bit());
         qputenv("GLYPHWRIGHT_MACHINE_SETTINGS", folder_.filePath("machine.ini").toLocal8Bit());
         qputenv("GLYPHWRIGHT_PROGRAM_SETTINGS", folder_.filePath("program.ini").toLocal8Bit());
@@ -56,6 +62,7 @@ class EditFormTest : public ::testing::Test {
 
     QTemporaryDir folder_;
     bool hostRunning_ = false;
+    bool recordHelp_ = true;  // false: help opens in the help window
     std::vector<int> helpShown_;
     StringTable strings_;
     PrivateClipboard clipboard_;

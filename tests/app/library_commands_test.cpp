@@ -155,7 +155,7 @@ TEST_F(LibraryCommandsTest, OpenFillsTheDialogAndReadsTheChosenFile) {
     const ModalScript::Seen& dialog = script.seen()[0];
     EXPECT_EQ(dialog.caption, "Select Library");
     EXPECT_EQ(dialog.nameFilters,
-              QStringList({"Symbol library(*.sym) (*.sym)", "All files(*.*) (*.*)"}));
+              QStringList({"Symbol library(*.sym) (*.sym)", "All files(*.*) (*)"}));
     EXPECT_EQ(dialog.defaultSuffix, "sym");
     EXPECT_EQ(dialog.text, "*.sym");
     EXPECT_EQ(dialog.acceptMode, QFileDialog::AcceptOpen);
@@ -184,7 +184,7 @@ TEST_F(LibraryCommandsTest, OpenOfALineTypeEditorOffersLineTypeFiles) {
     trigger(C::LibMenu_Open);
     ASSERT_EQ(script.seen().size(), 1u);
     EXPECT_EQ(script.seen()[0].nameFilters,
-              QStringList({"Line Type library (*.ltp)", "All files(*.*) (*.*)"}));
+              QStringList({"Line Type library (*.ltp)", "All files(*.*) (*)"}));
     EXPECT_EQ(script.seen()[0].defaultSuffix, "ltp");
     EXPECT_EQ(script.seen()[0].text, "*.ltp");
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QTemporaryDir>
 
 #include "modal_script.h"
@@ -40,6 +42,24 @@ TEST(LibraryDialogSettings, SaveAsOffersOnlyTheKindAndStartsAtTheLibraryFile) {
     EXPECT_EQ(lineTypes.initialFileName, "*.ltp");
 }
 
+TEST(OpenDialog, AllFilesListsAFileWithoutAnExtension) {
+    const QTemporaryDir folder;
+    for (const char* name : {"std", "roads.sym", "notes.txt"}) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const StringTable strings;
+    LibraryFileDialog dialog(nullptr, strings, QFileDialog::AcceptOpen, "OpenDialog1");
+    dialog.fill(openDialogSettings(LibraryKind::Symbol, strings));
+    dialog.setDirectory(folder.path());
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    auto listed = [&] { return QDir(folder.path()).entryList(model->nameFilters(), QDir::Files); };
+    EXPECT_EQ(listed(), QStringList({"roads.sym"}));
+    dialog.selectNameFilter(dialog.nameFilters().value(1));
+    EXPECT_EQ(listed(), QStringList({"notes.txt", "roads.sym", "std"}));
+}
+
 class SaveDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -50,7 +70,7 @@ class SaveDialogTest : public ::testing::Test {
 
     QTemporaryDir folder;
     StringTable strings;
-    LibraryFileDialog dialog{nullptr, QFileDialog::AcceptSave, "SaveDialog1"};
+    LibraryFileDialog dialog{nullptr, strings, QFileDialog::AcceptSave, "SaveDialog1"};
 };
 
 TEST_F(SaveDialogTest, ANewNameGetsTheDefaultExtension) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -35,6 +36,7 @@ class ModalScript {
         std::string directory;
         QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
         QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
+        QStringList texts;  // the window's title and every text of its visible labels and buttons
     };
 
     ModalScript() {
@@ -85,6 +87,13 @@ class ModalScript {
         steps_.push_back({Sort::File, [](QWidget* w) { static_cast<QDialog*>(w)->reject(); }});
         return *this;
     }
+    // The next modal window of another sort (the About box) is handed to close.
+    ModalScript& other(std::function<void(QDialog&)> close) {
+        steps_.push_back({Sort::Dialog, [close = std::move(close)](QWidget* w) {
+                              close(*static_cast<QDialog*>(w));
+                          }});
+        return *this;
+    }
     // The next entry dialog is handed to fill, which usually ends by clicking a button.
     ModalScript& entry(std::function<void(EntryDialog&)> fill) {
         steps_.push_back({Sort::Entry, [fill = std::move(fill)](QWidget* w) {
@@ -102,6 +111,22 @@ class ModalScript {
     }
 
     const std::vector<Seen>& seen() const { return seen_; }
+
+    static QStringList visibleTexts(const QWidget& window) {
+        QStringList texts{window.windowTitle()};
+        for (const QWidget* w : window.findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(&window)) {
+                continue;
+            }
+            if (const auto* label = qobject_cast<const QLabel*>(w)) {
+                texts << label->text();
+            } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+                texts << button->text();
+            }
+        }
+        texts.removeAll(QString());
+        return texts;
+    }
     std::vector<std::string> messageTexts() const {
         std::vector<std::string> texts;
         for (const Seen& s : seen_) {
@@ -149,6 +174,7 @@ class ModalScript {
         } else {
             return;
         }
+        seen.texts = visibleTexts(*window);
         seen_.push_back(seen);
         if (steps_.empty() || steps_.front().sort != seen.sort) {
             ADD_FAILURE() << "unexpected modal window \"" << seen.caption << "\": " << seen.text;

@@ -1,6 +1,8 @@
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include "edit_form_fixture.h"
 #include "modal_answerer.h"
@@ -29,6 +31,30 @@ TEST_F(EditFormTest, FirstActivationRunsTheStartUpOnce) {
     window.state().library.entryCount = 7;
     window.Form_Load();
     EXPECT_EQ(window.state().library.entryCount, 7);
+}
+
+TEST_F(EditFormTest, AStartUpWarningComesOnceTheWindowIsShownAndOverIt) {
+    EditFormOptions options;
+    options.argument = writeFile("broken.sym", "no library\r\n");
+    options.stringsModuleFolders = {folder_.path()};
+    TEditForm window(std::move(options), strings_, clipboard_);
+    window.move(300, 200);
+    bool windowShown = false;
+    QRect box;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* warning = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            windowShown = window.isVisible();
+            box = warning->frameGeometry();
+            warning->accept();
+        }
+    });
+    poll.start(5);
+    window.showAndLoad();
+    ASSERT_FALSE(box.isNull());
+    EXPECT_TRUE(windowShown);
+    EXPECT_TRUE(window.frameGeometry().contains(box));
+    EXPECT_LE(std::abs(box.center().x() - window.frameGeometry().center().x()), 2);
 }
 
 TEST_F(EditFormTest, NoArgumentStartsAnEmptySymbolEditor) {

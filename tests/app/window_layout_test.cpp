@@ -38,8 +38,9 @@ TEST_F(EditFormTest, ComponentsSitWhereTheFormPlacesThem) {
     EXPECT_EQ(geometryOf(f, "LeftLnIndex"), QRect(0, 179, 16, 16));
     EXPECT_EQ(geometryOf(f, "RightLnIndex"), QRect(322, 179, 16, 16));
     EXPECT_EQ(geometryOf(f, "StatusBar").bottom(), 363);
-    EXPECT_EQ(f.widgets().statusPanels[0]->width(), 400);
-    EXPECT_EQ(f.widgets().statusPanels[1]->width(), 50);
+    // Panel 1 takes from panel 0 what the widest position needs beyond its 50 pixels.
+    EXPECT_EQ(f.widgets().statusPanels[0]->width() + f.widgets().statusPanels[1]->width(), 450);
+    EXPECT_GE(f.widgets().statusPanels[1]->width(), 50);
     EXPECT_TRUE(f.widgets().statusPanels[1]->alignment() & Qt::AlignHCenter);
     EXPECT_FALSE(f.widgets().SymbList->focusPolicy() & Qt::TabFocus);
     EXPECT_EQ(f.widgets().Timer2->interval(), 100);

@@ -19,11 +19,10 @@ class ChainDrawingTest : public PointerFixture {
     int undoSteps() const { return state.undoCount; }
 };
 
-// A StringSource whose built-in table differs from the chosen strings module.
+// The texts of a strings module.
 class TranslatedStrings : public StringSource {
   public:
     std::string loadText(int n) const override { return "module " + std::to_string(n); }
-    std::string builtinText(int n) const override { return "builtin " + std::to_string(n); }
 };
 
 TEST_F(ChainDrawingTest, LinesFormAChainFromTheSnappedClicks) {
@@ -155,7 +154,7 @@ TEST_F(ChainDrawingTest, ArcPromptsFollowTheClicksAndTheArcContinuesTheChain) {
     EXPECT_EQ((DisplayPoint{workEntity(2).x1, workEntity(2).y1}), (DisplayPoint{110, 155}));
 }
 
-TEST_F(ChainDrawingTest, ThePromptAfterAnArcComesFromTheBuiltInTable) {
+TEST_F(ChainDrawingTest, ThePromptAfterAnArcFollowsTheStringsModule) {
     TranslatedStrings translated;
     EditContext translatedCtx{state, canvas, ui, translated, clipboard};
     tbArcBtn_Click(translatedCtx);
@@ -166,7 +165,7 @@ TEST_F(ChainDrawingTest, ThePromptAfterAnArcComesFromTheBuiltInTable) {
         SymBox_MouseUp(translatedCtx, MouseButton::Left, {}, p.x, p.y);
     }
     EXPECT_EQ(state.work.workEntityCount, 1);
-    EXPECT_EQ(ui.statusText(0), "builtin 24");
+    EXPECT_EQ(ui.statusText(0), "module 24");
 }
 
 TEST_F(ChainDrawingTest, ThreePointsOnALineMakeNoArcAndWaitForAnotherThirdPoint) {
@@ -271,7 +270,7 @@ TEST_F(ChainDrawingTest, AnArcBeyondTheLimitIsRefusedAndItsRubberBandRemoved) {
     EXPECT_EQ(arcs.back().pen.mode, PenMode::Xor);
 }
 
-TEST_F(ChainDrawingTest, TheStringThirtyFiveOfTheLimitMessageIsTheBuiltInOne) {
+TEST_F(ChainDrawingTest, TheLimitMessageFollowsTheStringsModule) {
     TranslatedStrings translated;
     EditContext translatedCtx{state, canvas, ui, translated, clipboard};
     fillWithLines(250);
@@ -281,7 +280,7 @@ TEST_F(ChainDrawingTest, TheStringThirtyFiveOfTheLimitMessageIsTheBuiltInOne) {
         SymBox_MouseUp(translatedCtx, MouseButton::Left, {}, p.x, p.y);
     }
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "builtin 35(250)");
+    EXPECT_EQ(ui.messages[0].text, "module 35(250)");
     EXPECT_EQ(ui.messages[0].caption, "module 106");
 }
 

@@ -175,8 +175,9 @@ TEST_F(StringsModuleFiles, NoFileAnywhereMeansNoModule) {
 TEST_F(StringsModuleFiles, TheProgramFolderComesBeforeTheDataFolder) {
     write(first, "106\tWarnung\n");
     write(second, "106\tAvertissement\n");
-    EXPECT_EQ(loadStringsModule({first, second}), (NumberedTexts{{106, "Warnung"}}));
-    EXPECT_EQ(loadStringsModule({dir.filePath("none"), second}),
+    EXPECT_EQ(loadStringsModule({first, second})->texts, (NumberedTexts{{106, "Warnung"}}));
+    EXPECT_EQ(loadStringsModule({first, second})->folder, first);
+    EXPECT_EQ(loadStringsModule({dir.filePath("none"), second})->texts,
               (NumberedTexts{{106, "Avertissement"}}));
 }
 
@@ -186,7 +187,7 @@ TEST_F(StringsModuleFiles, AFileWithoutAnyValidEntryIsNoModule) {
                             "1\0\t\0A\0\n\0",
                             10));
     write(second, "106\tWarnung\n");
-    EXPECT_EQ(loadStringsModule({first, second}), (NumberedTexts{{106, "Warnung"}}));
+    EXPECT_EQ(loadStringsModule({first, second})->texts, (NumberedTexts{{106, "Warnung"}}));
 }
 
 TEST_F(StringsModuleFiles, AnOversizedFileOrAFolderOfThatNameIsNoModule) {
@@ -195,13 +196,18 @@ TEST_F(StringsModuleFiles, AnOversizedFileOrAFolderOfThatNameIsNoModule) {
     EXPECT_FALSE(loadStringsModule({first, second}));
 }
 
-TEST(ShippedTranslations, GermanHoldsEveryOriginalNumber) {
+TEST(ShippedTranslations, GermanHoldsEveryNumberOfTheBuiltInTable) {
     QFile file(GLYPH_SOURCE_DIR "/resources/translations/de/GLYDSTRS.txt");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     const NumberedTexts texts = parse(std::string_view(bytes.constData(), size_t(bytes.size())));
     for (int n = 1; n <= LastOriginalStringNumber; ++n) {
         EXPECT_TRUE(texts.contains(n)) << "string " << n;
+    }
+    // Every text of the program, and no number it does not know.
+    const StringTable builtin;
+    for (int n = 1; n <= MaxStringNumber; ++n) {
+        EXPECT_EQ(texts.contains(n), !builtin.builtinText(n).empty()) << "string " << n;
     }
     EXPECT_EQ(texts.at(106), "Warnung");
 }

@@ -16,7 +16,6 @@ class TableStrings : public StringSource {
         const auto found = table_.find(n);
         return found == table_.end() ? "#" + std::to_string(n) : found->second;
     }
-    std::string builtinText(int n) const override { return loadText(n); }
 
     void set(int n, std::string text) { table_[n] = std::move(text); }
 
