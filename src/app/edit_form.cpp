@@ -15,6 +15,7 @@
 #include "app/auto_size_form.h"
 #include "app/command_enabling.h"
 #include "app/command_line.h"
+#include "app/dialog_placement.h"
 #include "app/disk_change_question.h"
 #include "app/form_texts.h"
 #include "app/help_window.h"
@@ -361,7 +362,11 @@ void TEditForm::showHelp(int context) {
     if (options_.showHelpContext) {
         options_.showHelpContext(context);
     } else {
-        helpWindow().showTopic(helpTopic(context));
+        HelpWindow& help = helpWindow();
+        if (!help.isVisible()) {
+            placeCentredOver(help, *help.parentWidget());
+        }
+        help.showTopic(helpTopic(context));
     }
 }
 

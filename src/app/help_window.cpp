@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/numbered_text.h"
+#include "platform/program_settings.h"
 
 namespace {
 
@@ -29,6 +30,10 @@ constexpr int WarningString = 106;
 
 constexpr char ContentsPage[] = "index.html";
 constexpr QSize FirstSize{680, 600};
+constexpr char WidthKey[] = "HelpWindow/Width";
+constexpr char HeightKey[] = "HelpWindow/Height";
+constexpr int MinimumSide = 200;
+constexpr int MaximumSide = 16384;
 
 QToolButton* navigationButton(QWidget* parent, const QString& text, QStyle::StandardPixmap icon,
                               const QKeySequence& keys) {
@@ -47,7 +52,9 @@ HelpWindow::HelpWindow(const StringSource& strings, const QStringList& bookFolde
     : QWidget(parent, Qt::Window), browser(new QTextBrowser(this)), strings_(strings) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(numberedText(strings, HelpTitleString));
-    resize(FirstSize);
+    const ProgramSettings& settings = ProgramSettings::shared();
+    resize(settings.integer(WidthKey, FirstSize.width(), MinimumSide, MaximumSide),
+           settings.integer(HeightKey, FirstSize.height(), MinimumSide, MaximumSide));
 
     browser->setObjectName(QStringLiteral("HelpBrowser"));
     browser->setSearchPaths(bookFolders);
@@ -192,8 +199,8 @@ void HelpWindow::openInBrowser() {
 }
 
 void HelpWindow::hideEvent(QHideEvent* event) {
-    if (rememberSize) {
-        rememberSize(size());
-    }
+    ProgramSettings& settings = ProgramSettings::shared();
+    settings.setInteger(WidthKey, width());
+    settings.setInteger(HeightKey, height());
     QWidget::hideEvent(event);
 }

@@ -6,13 +6,13 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QWidget>
-#include <functional>
 
 #include "editing/string_source.h"
 
 // The help book inside the program: its pages in a QTextBrowser with Back, Forward, Home and
 // find-in-page, and a link that opens the page in the desktop's browser. Pages are looked up
-// in the book folders in order, page by page, so a translated book may leave pages out.
+// in the book folders in order, page by page, so a translated book may leave pages out. The
+// window keeps its size in the program's settings for the next run.
 class HelpWindow : public QWidget {
     Q_OBJECT
   public:
@@ -25,8 +25,6 @@ class HelpWindow : public QWidget {
     bool findText(const QString& text, bool backward = false);
     // The local file of the page shown, with its anchor.
     QUrl pageUrl() const;
-    // Called with the window's size whenever it is hidden, to be offered at the next start.
-    std::function<void(QSize)> rememberSize;
 
     QTextBrowser* browser;
     QToolButton* backButton;

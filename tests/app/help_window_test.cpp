@@ -17,6 +17,15 @@
 
 namespace {
 
+// Keeps the program's settings, where the window's size goes, in a folder of the test's own.
+class HelpWindowTest : public ::testing::Test {
+  protected:
+    HelpWindowTest() {
+        qputenv("GLYPHWRIGHT_PROGRAM_SETTINGS", settings.filePath("program.ini").toLocal8Bit());
+    }
+    QTemporaryDir settings;
+};
+
 // Stands in for the desktop's browser.
 class BrowserStandIn : public QObject {
     Q_OBJECT
@@ -28,7 +37,7 @@ class BrowserStandIn : public QObject {
     void open(const QUrl& url) { opened.append(url); }
 };
 
-TEST(HelpWindow, ShowsTopicsFollowsLinksGoesBackAndFindsWithoutABrowser) {
+TEST_F(HelpWindowTest, ShowsTopicsFollowsLinksGoesBackAndFindsWithoutABrowser) {
     BrowserStandIn desktop;
     const StringTable strings;
     HelpWindow help(strings, {InstalledHelpBook});
@@ -69,7 +78,7 @@ TEST(HelpWindow, ShowsTopicsFollowsLinksGoesBackAndFindsWithoutABrowser) {
     EXPECT_EQ(desktop.opened[0].fragment(), "c4001");
 }
 
-TEST(HelpWindow, TranslatedPagesComeFirstAndMissingOnesStayEnglish) {
+TEST_F(HelpWindowTest, TranslatedPagesComeFirstAndMissingOnesStayEnglish) {
     QTemporaryDir dir;
     QDir().mkpath(dir.filePath("help_de"));
     QFile page(dir.filePath("help_de/index.html"));
@@ -86,12 +95,30 @@ TEST(HelpWindow, TranslatedPagesComeFirstAndMissingOnesStayEnglish) {
     EXPECT_EQ(help.pageUrl().toLocalFile(), QDir(InstalledHelpBook).filePath("drawing.html"));
 }
 
-TEST(HelpWindow, SaysWhereItLookedForAMissingBook) {
+TEST_F(HelpWindowTest, SaysWhereItLookedForAMissingBook) {
     const StringTable strings;
     HelpWindow help(strings, {"/nonexistent/help"});
     help.showTopic(helpTopic(1));
     EXPECT_TRUE(help.isVisible());
     EXPECT_TRUE(help.browser->toPlainText().contains("/nonexistent/help"));
+}
+
+TEST_F(HelpWindowTest, KeepsItsSizeForTheNextRun) {
+    const StringTable strings;
+    {
+        HelpWindow help(strings, {InstalledHelpBook});
+        help.showTopic(HelpContentsPage);
+        help.resize(520, 430);
+        help.close();
+    }
+    HelpWindow next(strings, {InstalledHelpBook});
+    EXPECT_EQ(next.size(), QSize(520, 430));
+
+    QFile file(settings.filePath("program.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[HelpWindow]\nWidth=-3\nHeight=99999999999\n");
+    file.close();
+    EXPECT_EQ(HelpWindow(strings, {InstalledHelpBook}).size(), QSize(680, 600));
 }
 
 // The window's help, F1 included, and the entry dialogs' help open the help window at their
