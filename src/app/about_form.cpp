@@ -47,6 +47,7 @@ TAboutFrm::TAboutFrm(const StringSource& strings, const QString& programFile, QW
     OKBtn->setGeometry(328, 16, 73, 25);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &TAboutFrm::OKBtnClick);
+    rememberDesignedGeometry(*this);
     FormCreate(strings, programFile);
 }
 

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QLayout>
 #include <QShortcut>
 #include <QStatusTipEvent>
@@ -17,6 +18,7 @@
 #include "app/command_line.h"
 #include "app/dialog_placement.h"
 #include "app/disk_change_question.h"
+#include "app/fit_to_contents.h"
 #include "app/form_texts.h"
 #include "app/help_window.h"
 #include "app/library_commands.h"
@@ -79,6 +81,7 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
     commands_ = buildFormCommands(*menuBar(), *this);
     viewMenu_ = buildViewMenu(*menuBar(), commands_.MainMenu_Symbol->menuAction(), *this);
     widgets_ = buildEditFormWidgets(*client, commands_);
+    rememberDesignedGeometry(*client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     applyFontSizeAdjustment(*client, options_.fontSizeAdjustment);
     fitToTexts();
@@ -274,6 +277,8 @@ void TEditForm::useStringsModule(std::optional<StringsModule> module) {
     const QString language = QString::fromStdString(strings_.loadText(LanguageString));
     if (loadQtTranslations(qtTexts_, language)) {
         QCoreApplication::installTranslator(&qtTexts_);
+        // Dates and sizes in the file dialogs too.
+        QLocale::setDefault(QLocale(language));
     }
     helpBookFolders_.prepend(QDir(folder).filePath(translatedHelpBookFolder(language)));
 }

@@ -64,6 +64,7 @@ EntryDialog::EntryDialog(TEditForm& form, const EntryDialogDesign& design)
     OKBtn->setGeometry(QRect(QPoint(buttonLeft, Margin), ButtonSize));
     OKBtn->setDefault(true);
     CancelBtn->setGeometry(QRect(QPoint(buttonLeft, Margin + 32), ButtonSize));
+    rememberDesignedGeometry(*this);
     // Tab order as designed: the name, the check boxes, OK, Cancel.
     QWidget* previous = nameEdit_;
     for (QWidget* next :

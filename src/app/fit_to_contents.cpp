@@ -33,13 +33,15 @@ struct Axis {
 constexpr Axis Across{&QRect::x, &QRect::width, &QSize::width, &Child::shiftX};
 constexpr Axis Down{&QRect::y, &QRect::height, &QSize::height, &Child::shiftY};
 
-QRect designedGeometry(QWidget& widget) {
+QRect designedGeometry(const QWidget& widget) {
     const QVariant kept = widget.property(DesignedGeometry);
-    if (kept.isValid()) {
-        return kept.toRect();
-    }
-    widget.setProperty(DesignedGeometry, widget.geometry());
-    return widget.geometry();
+    return kept.isValid() ? kept.toRect() : widget.geometry();
+}
+
+QList<QWidget*> childWidgets(const QWidget& form) {
+    QList<QWidget*> children = form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    children.removeIf([](const QWidget* w) { return w->isWindow(); });
+    return children;
 }
 
 // The size a child's text needs: labels and check boxes as they hint, push buttons and line
@@ -102,14 +104,19 @@ int push(std::vector<Child>& children, const Axis& axis, const Axis& cross) {
 
 }  // namespace
 
+void rememberDesignedGeometry(QWidget& form) {
+    form.setProperty(DesignedGeometry, QRect(QPoint(), form.size()));
+    for (QWidget* child : childWidgets(form)) {
+        child->setProperty(DesignedGeometry, child->geometry());
+    }
+}
+
 void fitToContents(QWidget& form) {
     const QRect designedForm(QPoint(), designedGeometry(form).size());
     std::vector<Child> children;
-    for (QWidget* widget : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!widget->isWindow()) {
-            const QRect designed = designedGeometry(*widget);
-            children.push_back({widget, designed, wantedSize(*widget, designed), {}});
-        }
+    for (QWidget* widget : childWidgets(form)) {
+        const QRect designed = designedGeometry(*widget);
+        children.push_back({widget, designed, wantedSize(*widget, designed), {}});
     }
     // A column grows as one.
     for (Child& c : children) {

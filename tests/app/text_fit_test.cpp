@@ -73,6 +73,11 @@ void expectStatusPanelsWhole(TEditForm& f, const std::string& where) {
             << where << " " << list.item(row)->text().toStdString();
     }
     EXPECT_GT(f.widgets().StatusBar->y(), f.widgets().SymbList->geometry().bottom()) << where;
+    // The window shows its whole client area, the status bar included.
+    QApplication::sendPostedEvents();
+    const QWidget& client = *f.centralWidget();
+    EXPECT_TRUE(f.rect().contains(client.geometry())) << where;
+    EXPECT_TRUE(client.rect().contains(f.widgets().StatusBar->geometry())) << where;
 }
 
 TEST(TextFit, EveryTextShowsWholeAtEveryFontSizeAndInEveryShippedLanguage) {
