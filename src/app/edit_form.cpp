@@ -6,8 +6,8 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QLayout>
+#include <QLocale>
 #include <QShortcut>
 #include <QStatusTipEvent>
 #include <QTimer>
