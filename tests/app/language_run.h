@@ -33,6 +33,7 @@ struct LanguageRun {
         qputenv("GLYPHWRIGHT_USER_SETTINGS", folder.filePath("user.ini").toLocal8Bit());
         qputenv("GLYPHWRIGHT_MACHINE_SETTINGS", folder.filePath("machine.ini").toLocal8Bit());
         qputenv("GLYPHWRIGHT_PROGRAM_SETTINGS", folder.filePath("program.ini").toLocal8Bit());
+        qputenv("GLYPHWRIGHT_DATA_DIR", folder.filePath("data").toLocal8Bit());
         EditFormOptions options;
         options.argument = library.fileName().toStdString();
         options.stringsModuleFolders = {folder.path()};
