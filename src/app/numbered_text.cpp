@@ -1,20 +1,10 @@
 #include "app/numbered_text.h"
 
 QString numberedText(const StringSource& strings, int n, const QStringList& values) {
-    const QString wording = QString::fromStdString(strings.loadText(n));
-    QString text;
-    text.reserve(wording.size());
-    for (qsizetype i = 0; i < wording.size(); ++i) {
-        const QChar c = wording[i];
-        if (c == u'%' && i + 1 < wording.size()) {
-            const int index = wording[i + 1].digitValue() - 1;
-            if (index >= 0 && index < values.size()) {
-                text += values[index];
-                ++i;
-                continue;
-            }
-        }
-        text += c;
+    std::vector<std::string> utf8;
+    utf8.reserve(values.size());
+    for (const QString& value : values) {
+        utf8.push_back(value.toStdString());
     }
-    return text;
+    return QString::fromStdString(formattedText(strings, n, utf8));
 }

@@ -75,8 +75,8 @@ DefaultLibraryResult setDefaultLibrary(SettingsStore& settings, LibraryKind kind
         return {DefaultLibraryOutcome::NoHostSettings, {}};
     }
     const SettingsWrite write = registry.writeString(libraryValueName(kind), fileName);
-    if (!write.ok) {
-        return {DefaultLibraryOutcome::WriteFailed, write.error};
+    if (!write.ok()) {
+        return {DefaultLibraryOutcome::WriteFailed, write};
     }
     return {DefaultLibraryOutcome::Recorded, {}};
 }

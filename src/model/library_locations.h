@@ -27,12 +27,12 @@ enum class DefaultLibraryOutcome {
     Declined,        // the user answered No
     Recorded,        // the file is now the default
     NoHostSettings,  // the host's General key does not exist: nothing recorded
-    WriteFailed,     // error says why
+    WriteFailed,     // write says why
 };
 
 struct DefaultLibraryResult {
     DefaultLibraryOutcome outcome = DefaultLibraryOutcome::Recorded;
-    std::string error;
+    SettingsWrite write;
 };
 
 // Records fileName as the host's default library of the kind. The key is never created; when

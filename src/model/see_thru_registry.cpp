@@ -70,20 +70,18 @@ std::string TSeeThruRegistry::readString(std::string_view name) const {
 }
 
 SettingsWrite TSeeThruRegistry::writeString(std::string_view name, std::string_view value) {
-    const std::string quotedName = "\"" + std::string(name) + "\"";
+    SettingsWrite write;
     if (!open_) {
-        return {false, "Failed to set data for " + quotedName + ": no settings key is open."};
+        write.failure = SettingsFailure::NoKeyOpen;
+    } else if (readOnly_) {
+        write.failure = root_ == SettingsRoot::LocalMachine ? SettingsFailure::KeyOnlyForMachine
+                                                            : SettingsFailure::KeyReadOnly;
+        write.subject = key_;
+    } else {
+        write = store_.writeText(root_, key_, name, value);
     }
-    if (readOnly_) {
-        const std::string why = root_ == SettingsRoot::LocalMachine
-                                    ? " exists only in the local machine's settings, which are "
-                                      "open read-only."
-                                    : " cannot be written.";
-        return {false, "Failed to set data for " + quotedName + ": the key \"" + key_ + "\"" + why};
-    }
-    SettingsWrite write = store_.writeText(root_, key_, name, value);
-    if (!write.ok) {
-        write.error = "Failed to set data for " + quotedName + ": " + write.error;
+    if (!write.ok()) {
+        write.name = name;
     }
     return write;
 }

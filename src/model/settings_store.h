@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 // The two roots of the settings, as the Windows registry has them.
 enum class SettingsRoot { CurrentUser, LocalMachine };
@@ -9,10 +10,37 @@ enum class SettingsRoot { CurrentUser, LocalMachine };
 // How a key is opened: to read it, to write it when it exists, or to write it creating it.
 enum class KeyAccess { Read, Write, WriteCreate };
 
-// The result of a write: ok, or a sentence saying why it failed, ready to show.
+// Why a write of a setting failed. The wording is left to whoever shows it, in the user's
+// language (see failedWriteText).
+enum class SettingsFailure {
+    None,
+    NoKeyOpen,
+    KeyOnlyForMachine,  // the key exists only in the machine's settings, open read-only
+    KeyReadOnly,
+    InvalidName,  // the value name or key cannot be stored
+    FileUnreadable,
+    FileNotRegular,
+    FileTooLarge,
+    FileDamaged,  // it has lines that do not parse and is left as it is
+    ValueNotOneLine,
+    FileReadOnly,
+    FileNotWritten,
+};
+
+// The result of a write: ok, or what failed and where.
 struct SettingsWrite {
-    bool ok = true;
-    std::string error;
+    SettingsFailure failure = SettingsFailure::None;
+    std::string subject;  // the key or the file the failure concerns
+    std::string detail;   // the system's own reason, where it gave one
+    std::string name;     // the value that was to be written
+    bool ok() const { return failure == SettingsFailure::None; }
+
+    static SettingsWrite failed(SettingsFailure failure, std::string subject = {}) {
+        SettingsWrite write;
+        write.failure = failure;
+        write.subject = std::move(subject);
+        return write;
+    }
 };
 
 // The registry-like settings the host shares with the editor: keys of the form

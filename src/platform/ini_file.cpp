@@ -10,28 +10,24 @@ namespace {
 
 // The whole file, or nothing with why set. The size a file states may lie (pipes, files that
 // grow), so the bound is checked on what is read.
-std::optional<std::string> readBounded(const QString& path, QString& why) {
-    if (path.isEmpty()) {
-        why = QStringLiteral("file is not named");
-        return std::nullopt;
-    }
+std::optional<std::string> readBounded(const QString& path, SettingsFailure& why) {
     const QFileInfo info(path);
-    if (!info.exists()) {
+    if (!path.isEmpty() && !info.exists()) {
         return std::string();
     }
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        why = info.isFile() ? QStringLiteral("file \"%1\" cannot be read").arg(path)
-                            : QStringLiteral("file \"%1\" is not a regular file").arg(path);
+        why = info.isFile() || path.isEmpty() ? SettingsFailure::FileUnreadable
+                                              : SettingsFailure::FileNotRegular;
         return std::nullopt;
     }
     const QByteArray bytes = file.read(MaxSettingsFileSize + 1);
     if (bytes.size() > MaxSettingsFileSize) {
-        why = QStringLiteral("file \"%1\" is too large to be a settings file").arg(path);
+        why = SettingsFailure::FileTooLarge;
         return std::nullopt;
     }
     if (file.error() != QFile::NoError) {
-        why = QStringLiteral("file \"%1\" cannot be read").arg(path);
+        why = SettingsFailure::FileUnreadable;
         return std::nullopt;
     }
     return bytes.toStdString();
@@ -44,10 +40,10 @@ IniFile::Stamp IniFile::stampNow() const {
     return {info.exists(), info.size(), info.lastModified()};
 }
 
-const IniText* IniFile::text(QString* why) const {
+const IniText* IniFile::text(SettingsFailure* why) const {
     const Stamp now = stampNow();
     if (!text_ || now != stamp_) {
-        QString problem;
+        SettingsFailure problem = SettingsFailure::None;
         std::optional<std::string> bytes = readBounded(path_, problem);
         if (!bytes) {
             text_.reset();
@@ -66,18 +62,20 @@ SettingsWrite IniFile::setValue(std::string_view key, std::string_view name, std
                                 Incomplete incomplete) {
     // Read afresh: what another program wrote since is kept as well.
     text_.reset();
-    QString why;
-    const IniText* current = text(&why);
-    const std::string where = path_.toStdString();
+    SettingsWrite write;
+    write.subject = path_.toStdString();
+    const IniText* current = text(&write.failure);
     if (current == nullptr) {
-        return {false, "the settings " + why.toStdString() + "."};
+        return write;
     }
     if (!current->complete() && incomplete == Incomplete::Refuse) {
-        return {false, "the settings file \"" + where + "\" is damaged and is left as it is."};
+        write.failure = SettingsFailure::FileDamaged;
+        return write;
     }
     const std::optional<std::string> changed = current->withValue(key, name, value);
     if (!changed) {
-        return {false, "the value cannot be written on one line of a settings file."};
+        write.failure = SettingsFailure::ValueNotOneLine;
+        return write;
     }
     text_.reset();
     QDir().mkpath(QFileInfo(path_).absolutePath());
@@ -86,11 +84,13 @@ SettingsWrite IniFile::setValue(std::string_view key, std::string_view name, std
         case WriteOutcome::Written:
             return {};
         case WriteOutcome::ReadOnly:
-            return {false, "the settings file \"" + where + "\" is read-only."};
+            write.failure = SettingsFailure::FileReadOnly;
+            return write;
         case WriteOutcome::CannotCreate:
         case WriteOutcome::WriteFailed:
             break;
     }
-    return {false, "the settings file \"" + where + "\" could not be written (" +
-                       written.detail.toStdString() + ")."};
+    write.failure = SettingsFailure::FileNotWritten;
+    write.detail = written.detail.toStdString();
+    return write;
 }

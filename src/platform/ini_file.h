@@ -24,8 +24,8 @@ class IniFile {
     const QString& path() const { return path_; }
 
     // The file's text, current with the file; nullptr when the file cannot be used, and then
-    // why says why (a sentence part such as: file "x" cannot be read).
-    const IniText* text(QString* why = nullptr) const;
+    // why says why.
+    const IniText* text(SettingsFailure* why = nullptr) const;
 
     enum class Incomplete { Refuse, Write };
     // Sets key\name to value in the file as it is now, creating it (and its folder) when

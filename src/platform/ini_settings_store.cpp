@@ -62,7 +62,7 @@ std::string IniSettingsStore::readText(SettingsRoot root, std::string_view key,
 SettingsWrite IniSettingsStore::writeText(SettingsRoot root, std::string_view key,
                                           std::string_view name, std::string_view value) {
     if (!hasParts(key) || name.empty() || name.find_first_of("\\/") != std::string_view::npos) {
-        return {false, "the value name or key is not valid."};
+        return SettingsWrite::failed(SettingsFailure::InvalidName);
     }
     return file(root).setValue(key, name, value);
 }

@@ -40,9 +40,8 @@ std::optional<std::string> ProgramSettings::raw(std::string_view key) const {
 
 bool ProgramSettings::setRaw(std::string_view key, std::string_view value) {
     const auto [group, name] = splitKey(key);
-    const SettingsWrite written = file_.setValue(group, name, value, IniFile::Incomplete::Write);
-    lastError_ = written.ok ? std::string() : written.error;
-    return written.ok;
+    lastWrite_ = file_.setValue(group, name, value, IniFile::Incomplete::Write);
+    return lastWrite_.ok();
 }
 
 QString ProgramSettings::text(std::string_view key, const QString& fallback) const {

@@ -14,7 +14,7 @@
 //
 // A key is "Group/Name"; the group becomes the file's section: "Zoom/Factor" is Factor= in
 // [Zoom]. Readers take a fallback for a value that is missing or does not parse; writers answer
-// whether the file was written, and lastError() says why not. The file is read again when it
+// whether the file was written, and lastWrite() says why not. The file is read again when it
 // changes, so several windows may share it.
 //
 //     ProgramSettings& settings = ProgramSettings::shared();
@@ -48,15 +48,15 @@ class ProgramSettings {
     bool setFlag(std::string_view key, bool value);
     bool setBytes(std::string_view key, const QByteArray& value);
 
-    // Why the last write failed; empty after one that succeeded.
-    const std::string& lastError() const { return lastError_; }
+    // How the last write went.
+    const SettingsWrite& lastWrite() const { return lastWrite_; }
 
   private:
     std::optional<std::string> raw(std::string_view key) const;
     bool setRaw(std::string_view key, std::string_view value);
 
     IniFile file_;
-    std::string lastError_;
+    SettingsWrite lastWrite_;
 };
 
 // The file named by the environment variable GLYPHWRIGHT_PROGRAM_SETTINGS, else

@@ -20,7 +20,9 @@ class DefaultLibraryOfferTest : public ::testing::Test {
                           {105, "Confirm"},
                           {106, "Warning"},
                           {130, "no host settings"},
-                          {131, "not recorded"}}};
+                          {131, "not recorded"},
+                          {171, "failed for %1"},
+                          {173, "%1 is the machine's"}}};
 };
 
 TEST_F(DefaultLibraryOfferTest, YesRecordsTheLineTypeDefaultAfterAskingWithTheConfirmBox) {
@@ -52,8 +54,8 @@ TEST_F(DefaultLibraryOfferTest, RefusedWriteIsShownAsAWarningThatNamesTheValue) 
     ui.answer = MessageAnswer::Yes;
     EXPECT_EQ(offer("/maps/new.ltp").outcome, DefaultLibraryOutcome::WriteFailed);
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].text.rfind("not recorded\n", 0), 0u);
-    EXPECT_NE(ui.messages[1].text.find("\"Linetype Library\""), std::string::npos);
+    EXPECT_EQ(ui.messages[1].text, "not recorded\nfailed for Linetype Library\n" +
+                                       std::string(HostGeneralKey) + " is the machine's");
     EXPECT_EQ(ui.messages[1].caption, "Warning");
     EXPECT_EQ(ui.messages[1].icon, MessageIcon::Warning);
     EXPECT_EQ(ui.messages[1].buttons, MessageButtons::Ok);

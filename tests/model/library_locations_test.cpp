@@ -113,8 +113,8 @@ TEST_F(LibraryLocationsTest, WriteIsRefusedWhenTheKeyExistsOnlyForTheMachine) {
     const DefaultLibraryResult result = offer("/maps/new.sym");
     EXPECT_EQ(questions, 1);
     EXPECT_EQ(result.outcome, DefaultLibraryOutcome::WriteFailed);
-    EXPECT_NE(result.error.find("Symbol Library"), std::string::npos);
-    EXPECT_NE(result.error.find(HostGeneralKey), std::string::npos);
+    EXPECT_EQ(result.write.name, SymbolLibraryValue);
+    EXPECT_EQ(result.write.subject, HostGeneralKey);
     EXPECT_EQ(store.writes, 0);
     EXPECT_FALSE(store.hasKey(User, HostGeneralKey));
     EXPECT_EQ(store.readText(Machine, HostGeneralKey, SymbolLibraryValue), "M:\\std.sym");

@@ -24,9 +24,10 @@ TEST_F(SeeThruRegistryTest, KeyOnlyForTheMachineOpensReadOnlyFromTheMachineAndCl
     EXPECT_EQ(registry.readString("Name"), "machine");
 
     const SettingsWrite write = registry.writeString("Name", "changed");
-    EXPECT_FALSE(write.ok);
-    EXPECT_NE(write.error.find("\"Name\""), std::string::npos);
-    EXPECT_NE(write.error.find("local machine"), std::string::npos);
+    EXPECT_FALSE(write.ok());
+    EXPECT_EQ(write.failure, SettingsFailure::KeyOnlyForMachine);
+    EXPECT_EQ(write.name, "Name");
+    EXPECT_EQ(write.subject, Key);
     EXPECT_EQ(store.writes, 0);
     EXPECT_EQ(store.readText(Machine, Key, "Name"), "machine");
 
@@ -39,14 +40,14 @@ TEST_F(SeeThruRegistryTest, KeyForNeitherRootFailsToOpenAndCreatingMakesItTheUse
     EXPECT_FALSE(registry.openKey(Key, false));
     EXPECT_FALSE(registry.hasOpenKey());
     EXPECT_EQ(registry.readString("Name"), "");
-    EXPECT_FALSE(registry.writeString("Name", "x").ok);
+    EXPECT_FALSE(registry.writeString("Name", "x").ok());
 
     store.setValue(Machine, Key, "Name", "machine");
     ASSERT_TRUE(registry.openKey(Key, true));
     EXPECT_EQ(registry.rootKey(), User);
     EXPECT_FALSE(registry.isReadOnly());
     EXPECT_TRUE(store.hasKey(User, Key));
-    EXPECT_TRUE(registry.writeString("Name", "user").ok);
+    EXPECT_TRUE(registry.writeString("Name", "user").ok());
     EXPECT_EQ(store.readText(User, Key, "Name"), "user");
     EXPECT_EQ(store.readText(Machine, Key, "Name"), "machine");
 }
@@ -61,7 +62,7 @@ TEST_F(SeeThruRegistryTest, ValueMissingForTheUserIsReadFromTheMachineAndTheUser
     EXPECT_EQ(registry.readString("Shared"), "machine");
     EXPECT_EQ(registry.readString("Nowhere"), "");
     EXPECT_EQ(registry.rootKey(), User);
-    EXPECT_TRUE(registry.writeString("Shared", "mine").ok);
+    EXPECT_TRUE(registry.writeString("Shared", "mine").ok());
     EXPECT_EQ(registry.readString("Shared"), "mine");
 }
 
@@ -78,7 +79,7 @@ TEST_F(SeeThruRegistryTest, UserKeyThatCannotBeWrittenOpensReadOnlyForTheUser) {
     ASSERT_TRUE(registry.openKey(Key, false));
     EXPECT_EQ(registry.rootKey(), User);
     EXPECT_TRUE(registry.isReadOnly());
-    EXPECT_FALSE(registry.writeString("Name", "x").ok);
+    EXPECT_FALSE(registry.writeString("Name", "x").ok());
     EXPECT_FALSE(registry.openKey("Software\\Other", true));
 }
 
@@ -99,8 +100,9 @@ TEST_F(SeeThruRegistryTest, StoreRefusingAWriteIsReportedWithTheValueName) {
     ASSERT_TRUE(registry.openKey(Key, false));
     store.setWritable(User, false);
     const SettingsWrite write = registry.writeString("Name", "x");
-    EXPECT_FALSE(write.ok);
-    EXPECT_EQ(write.error, "Failed to set data for \"Name\": the store is read-only.");
+    EXPECT_FALSE(write.ok());
+    EXPECT_EQ(write.failure, SettingsFailure::FileReadOnly);
+    EXPECT_EQ(write.name, "Name");
 }
 
 }  // namespace

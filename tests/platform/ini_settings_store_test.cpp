@@ -44,8 +44,8 @@ TEST_F(IniSettingsStoreTest, ValuesRoundTripThroughTheUserFileAndKeysExistOnceTh
     EXPECT_TRUE(store.openKey(User, HostGeneralKey, KeyAccess::WriteCreate));
 
     const std::string longPath = "D:\\" + std::string(10000, 'x') + "\\std.sym";
-    ASSERT_TRUE(store.writeText(User, HostGeneralKey, "Symbol Library", longPath).ok);
-    ASSERT_TRUE(store.writeText(User, HostGeneralKey, "Linetype Library", "C:\\a, b; ü.ltp").ok);
+    ASSERT_TRUE(store.writeText(User, HostGeneralKey, "Symbol Library", longPath).ok());
+    ASSERT_TRUE(store.writeText(User, HostGeneralKey, "Linetype Library", "C:\\a, b; ü.ltp").ok());
 
     const IniSettingsStore reopened = storeWith(userFile, machineFile);
     EXPECT_EQ(reopened.readText(User, HostGeneralKey, "Symbol Library"), longPath);
@@ -62,9 +62,9 @@ TEST_F(IniSettingsStoreTest, ValuesRoundTripThroughTheUserFileAndKeysExistOnceTh
 }
 
 TEST_F(IniSettingsStoreTest, NamesWithSeparatorsAndEmptyKeysAddressNothing) {
-    ASSERT_TRUE(store.writeText(User, "Software\\A", "Name", "v").ok);
-    EXPECT_FALSE(store.writeText(User, "Software", "A/Name", "x").ok);
-    EXPECT_FALSE(store.writeText(User, "", "Name", "x").ok);
+    ASSERT_TRUE(store.writeText(User, "Software\\A", "Name", "v").ok());
+    EXPECT_FALSE(store.writeText(User, "Software", "A/Name", "x").ok());
+    EXPECT_FALSE(store.writeText(User, "", "Name", "x").ok());
     EXPECT_EQ(store.readText(User, "Software", "A\\Name"), "");
     EXPECT_FALSE(store.valueExists(User, "Software", "A/Name"));
     EXPECT_FALSE(store.openKey(User, "\\", KeyAccess::Read));
@@ -81,7 +81,7 @@ TEST_F(IniSettingsStoreTest, HandWrittenMachineFileGivesTheDefaultThroughBothFal
     EXPECT_EQ(defaultLibraryPath(store, LibraryKind::Symbol), "C:\\host\\libs\\std.sym");
 
     // The user's own key without the value still sees the machine's value.
-    ASSERT_TRUE(store.writeText(User, HostGeneralKey, "Linetype Library", "u.ltp").ok);
+    ASSERT_TRUE(store.writeText(User, HostGeneralKey, "Linetype Library", "u.ltp").ok());
     EXPECT_EQ(defaultLibraryPath(store, LibraryKind::Symbol), "C:\\host\\libs\\std.sym");
 
     writeFile(machineFile,
@@ -100,7 +100,7 @@ TEST_F(IniSettingsStoreTest, RecordingADefaultKnownOnlyToTheMachineFailsAndWrite
     const DefaultLibraryResult result =
         setDefaultLibrary(store, LibraryKind::Symbol, "/home/me/new.sym");
     EXPECT_EQ(result.outcome, DefaultLibraryOutcome::WriteFailed);
-    EXPECT_NE(result.error.find("local machine"), std::string::npos);
+    EXPECT_EQ(result.write.failure, SettingsFailure::KeyOnlyForMachine);
     EXPECT_EQ(readFile(machineFile), machine);
     EXPECT_FALSE(QFile::exists(userFile));
     EXPECT_EQ(defaultLibraryPath(store, LibraryKind::Symbol), "M:\\std.sym");
@@ -117,13 +117,13 @@ TEST_F(IniSettingsStoreTest, DamagedFileIsReadAsFarAsItGoesAndNeverRewritten) {
     EXPECT_FALSE(store.openKey(User, "Software\\A", KeyAccess::Write));
     EXPECT_FALSE(store.openKey(User, "Software\\B", KeyAccess::WriteCreate));
     const SettingsWrite write = store.writeText(User, "Software\\A", "Good", "changed");
-    EXPECT_FALSE(write.ok);
-    EXPECT_NE(write.error.find("damaged"), std::string::npos);
+    EXPECT_FALSE(write.ok());
+    EXPECT_EQ(write.failure, SettingsFailure::FileDamaged);
     EXPECT_EQ(readFile(userFile), damaged);
 
     writeFile(userFile, "[Software\\A]\nGood=mended\n");
     EXPECT_EQ(store.readText(User, "Software\\A", "Good"), "mended");
-    EXPECT_TRUE(store.writeText(User, "Software\\A", "Good", "changed").ok);
+    EXPECT_TRUE(store.writeText(User, "Software\\A", "Good", "changed").ok());
     EXPECT_EQ(store.readText(User, "Software\\A", "Good"), "changed");
 }
 
@@ -134,14 +134,19 @@ TEST_F(IniSettingsStoreTest, PathsThatAreNoSmallRegularFileReadAsEmptyWithoutBlo
     const QString big = path("big.ini");
     writeFile(big, "[Software\\A]\nName=v\n" + QByteArray(MaxSettingsFileSize, '#'));
 
-    for (const QString& unusable : {path("folder.ini"), fifo, big, QString()}) {
+    const std::pair<QString, SettingsFailure> cases[] = {
+        {path("folder.ini"), SettingsFailure::FileNotRegular},
+        {fifo, SettingsFailure::FileNotRegular},
+        {big, SettingsFailure::FileTooLarge},
+        {QString(), SettingsFailure::FileUnreadable}};
+    for (const auto& [unusable, failure] : cases) {
         IniSettingsStore bad = storeWith(unusable, machineFile);
         EXPECT_FALSE(bad.openKey(User, "Software\\A", KeyAccess::Read));
         EXPECT_FALSE(bad.openKey(User, "Software\\A", KeyAccess::WriteCreate));
         EXPECT_EQ(bad.readText(User, "Software\\A", "Name"), "");
         const SettingsWrite write = bad.writeText(User, "Software\\A", "Name", "x");
-        EXPECT_FALSE(write.ok);
-        EXPECT_FALSE(write.error.empty());
+        EXPECT_FALSE(write.ok());
+        EXPECT_EQ(write.failure, failure) << unusable.toStdString();
         EXPECT_EQ(readFontSizeAdjustment(bad), 0);
     }
     EXPECT_EQ(QFileInfo(big).size(), MaxSettingsFileSize + 20);
@@ -152,8 +157,10 @@ TEST_F(IniSettingsStoreTest, FileThatCannotBeCreatedFailsTheWriteWithItsName) {
     const QString impossible = path("plain/registry.ini");
     IniSettingsStore bad = storeWith(impossible, machineFile);
     const SettingsWrite write = bad.writeText(User, "Software\\A", "Name", "x");
-    EXPECT_FALSE(write.ok);
-    EXPECT_NE(write.error.find("plain/registry.ini"), std::string::npos);
+    EXPECT_FALSE(write.ok());
+    EXPECT_EQ(write.failure, SettingsFailure::FileNotWritten);
+    EXPECT_EQ(write.subject, impossible.toStdString());
+    EXPECT_FALSE(write.detail.empty());
     EXPECT_EQ(bad.readText(User, "Software\\A", "Name"), "");
     EXPECT_FALSE(bad.openKey(User, "Software\\A", KeyAccess::Read));
 }

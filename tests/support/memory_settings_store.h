@@ -56,7 +56,7 @@ class MemorySettingsStore : public SettingsStore {
                             std::string_view value) override {
         ++writes;
         if (!writable_[index(root)]) {
-            return {false, "the store is read-only."};
+            return SettingsWrite::failed(SettingsFailure::FileReadOnly, "memory");
         }
         setValue(root, key, name, value);
         return {};
