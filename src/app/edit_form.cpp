@@ -277,7 +277,7 @@ void TEditForm::useStringsModule(std::optional<StringsModule> module) {
     const QString language = QString::fromStdString(strings_.loadText(LanguageString));
     if (loadQtTranslations(qtTexts_, language)) {
         QCoreApplication::installTranslator(&qtTexts_);
-        // Dates and sizes in the file dialogs too.
+        // Dates in the program's own lists too (the file dialogs follow the system's locale).
         QLocale::setDefault(QLocale(language));
     }
     helpBookFolders_.prepend(QDir(folder).filePath(translatedHelpBookFolder(language)));

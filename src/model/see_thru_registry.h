@@ -33,7 +33,8 @@ class TSeeThruRegistry {
     // The value of the open key, or of the machine's same key when the user's lacks it; empty
     // when it exists nowhere or no key is open.
     std::string readString(std::string_view name) const;
-    // Fails, naming the value and why, when no key is open, the key is open read-only or the store refuses.
+    // Fails, naming the value and why, when no key is open, the key is open read-only or the store
+    // refuses.
     SettingsWrite writeString(std::string_view name, std::string_view value);
 
   private:

@@ -58,7 +58,8 @@ TEST(ProgramSettings, SharedSettingsFollowTheEnvironmentAndAFileThatCannotBeWrit
     qputenv("GLYPHWRIGHT_PROGRAM_SETTINGS", dir.filePath("a.ini/b.ini").toLocal8Bit());
     EXPECT_EQ(ProgramSettings::shared().integer("A/B", 0, 0, 9), 0);
     EXPECT_FALSE(ProgramSettings::shared().setInteger("A/B", 2));
-    EXPECT_EQ(ProgramSettings::shared().lastWrite().subject, dir.filePath("a.ini/b.ini").toStdString());
+    EXPECT_EQ(ProgramSettings::shared().lastWrite().subject,
+              dir.filePath("a.ini/b.ini").toStdString());
     qunsetenv("GLYPHWRIGHT_PROGRAM_SETTINGS");
     EXPECT_TRUE(programSettingsPath().endsWith("/Glyphwright/glyphwright.ini"));
 }
