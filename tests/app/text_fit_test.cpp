@@ -105,4 +105,22 @@ TEST(TextFit, EveryTextShowsWholeAtEveryFontSizeAndInEveryShippedLanguage) {
     }
 }
 
+TEST(TextFit, TheZoomGrowsTheFittedWindowAndKeepsGrowingItWhenTheListChanges) {
+    LanguageRun run("de", 4, LongNames);
+    TEditForm& f = *run.form;
+    const QSize fitted = f.centralWidget()->size();
+    const QRect list = f.widgets().SymbList->geometry();
+    ASSERT_GT(fitted.width(), ClientWidth);  // the German texts need more than the design
+    f.setZoom(2);
+    f.widgets().SymbList->addItem(QStringLiteral("Brunnen"));  // fits the form again
+    EXPECT_EQ(f.widgets().symBox->size(), QSize(620, 620));
+    EXPECT_GT(f.widgets().DispBox->width(), 310);
+    EXPECT_GT(f.widgets().SymbList->x(), f.widgets().DispBox->geometry().right() + 16);
+    EXPECT_GT(f.centralWidget()->width(), fitted.width());
+    expectStatusPanelsWhole(f, "[de 4, zoom 2]");
+    f.setZoom(1);
+    EXPECT_EQ(f.centralWidget()->size(), fitted);
+    EXPECT_EQ(f.widgets().SymbList->geometry(), list);
+}
+
 }  // namespace
