@@ -10,8 +10,7 @@
 // children designed to its right or below it, with the gaps between them kept; a child
 // designed as wide as the form stretches with it. The form grows by what its children
 // need. Each call starts from the design again, so a form can be fitted whenever a text, the
-// font or a minimum size (a zoomed drawing area) changes, and shrinks back as far as the
-// design when they do.
+// font or a minimum size changes, and shrinks back as far as the design when they do.
 void fitToContents(QWidget& form);
 
 // Keeps the present geometry of the form and its children as their design; called once the
