@@ -53,6 +53,8 @@ struct EditFormOptions {
     // The host's settings, where its default libraries are recorded; when none is given, the
     // store the README describes (createHostSettingsStore).
     std::shared_ptr<SettingsStore> settings;
+    // Shows the Preview panel when no layout of the panels has been remembered yet.
+    bool previewOnFirstRun = false;
 };
 
 // The main window: the one library, its entry list, the drawing area and every command.
@@ -202,6 +204,7 @@ class TEditForm : public QMainWindow {
         PanelTexts texts;
     };
     std::vector<Panel> panels_;
+    QDockWidget* previewDock_ = nullptr;
     // The client area as built, at 100 %: what the zoom grows from.
     struct ClassicGeometry {
         QSize client;

@@ -4,11 +4,13 @@
 #include "app/edit_form.h"
 #include "app/inspector_panel.h"
 #include "app/problems_panel.h"
+#include "app/preview_panel.h"
 
 namespace {
 
 constexpr TEditForm::PanelTexts InspectorTexts{.title = 307, .toggle = 338, .hint = 308};
 constexpr TEditForm::PanelTexts ProblemsTexts{.title = 455, .toggle = 456, .hint = 457};
+constexpr TEditForm::PanelTexts PreviewTexts{.title = 400, .toggle = 401, .hint = 403};
 
 }  // namespace
 
@@ -43,4 +45,5 @@ void TEditForm::createPanels() {
     addPanel(new InspectorPanel(*this), "InspectorDock", InspectorTexts);
     problemsPanel_ = new ProblemsPanel(*this);
     addPanel(problemsPanel_, "ProblemsDock", ProblemsTexts, Qt::BottomDockWidgetArea);
+    previewDock_ = addPanel(new PreviewPanel(*this), "PreviewDock", PreviewTexts);
 }

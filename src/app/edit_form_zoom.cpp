@@ -42,7 +42,12 @@ void TEditForm::setZoom(int zoom) {
 void TEditForm::restoreView() {
     ProgramSettings& settings = ProgramSettings::shared();
     applyZoom(settings.integer(ZoomKey, 1, MinZoom, MaxZoom));
-    restoreState(settings.bytes(PanelsKey));
+    const QByteArray panels = settings.bytes(PanelsKey);
+    if (panels.isEmpty()) {
+        previewDock_->setVisible(options_.previewOnFirstRun);
+    } else {
+        restoreState(panels);
+    }
 }
 
 void TEditForm::rememberPanels() {

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     const std::unique_ptr<HostProbe> hostProbe = createHostProbe();
     options.hostIsRunning = [&hostProbe] { return hostIsRunning(*hostProbe); };
     options.settings = settings;
+    options.previewOnFirstRun = true;
 
     TEditForm form(std::move(options), strings, clipboard);
     // Without a window manager the window is never activated; the start-up runs only once.

@@ -1,9 +1,11 @@
 #include "app/preview_panel.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
 #include "app/edit_form.h"
+#include "editing/release_outcome.h"
 #include "platform/preview_picture.h"
 
 namespace {
@@ -22,9 +24,7 @@ class PreviewPanel::Picture : public QWidget {
     QSize sizeHint() const override { return DefaultPreviewSize / 2; }
 
   protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter(this).drawImage(0, 0, panel_.picture());
-    }
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, panel_.picture()); }
 
   private:
     PreviewPanel& panel_;
@@ -42,20 +42,33 @@ PreviewPanel::PreviewPanel(TEditForm& form)
     connect(changes, &EditSignals::currentEntrySwitched, this, redraw);
     connect(changes, &EditSignals::libraryEntriesChanged, this, redraw);
     connect(sizeRadius_, &QCheckBox::toggled, this, redraw);
+    // A move or a grip's drag stores nothing before the release, but the preview follows it.
+    connect(form.widgets().symBox, &SymBox::mouseMoved, this, [this] {
+        const PointerState state = form_.state().pointerState;
+        if (state == PointerState::MoveSelection || state == PointerState::DragHandle) {
+            picture_->update();
+        }
+    });
+    connect(&form, &TEditForm::stringsLoaded, this, &PreviewPanel::setTexts);
 }
 
 void PreviewPanel::setTexts() {
     sizeRadius_->setText(QString::fromStdString(form_.strings().loadText(SizeRadiusText)));
-    // Only symbols have a size radius; the kind is fixed once the window has started.
+}
+
+void PreviewPanel::showEvent(QShowEvent* event) {
+    // Only symbols have a size radius; the kind is fixed once the window has started, which
+    // is before the panel is first shown.
     sizeRadius_->setVisible(form_.state().library.libraryKind == LibraryKind::Symbol);
+    QWidget::showEvent(event);
 }
 
 QImage PreviewPanel::picture() const {
     const EditorState& state = form_.state();
     const Library& library = state.library;
-    const WorkingCopy& work = state.work;
-    const std::span entities(work.workEntities.data(),
-                             library.currentEntry >= 1 ? size_t(work.workEntityCount) : 0);
-    return entryPreview(library.libraryKind, work.workEntry, entities, picture_->size(),
+    const WorkAfterRelease work = workAfterRelease(state);
+    const std::span entities(work.entities.data(),
+                             library.currentEntry >= 1 ? work.entities.size() : 0);
+    return entryPreview(library.libraryKind, work.entry, entities, picture_->size(),
                         sizeRadius_->isChecked());
 }

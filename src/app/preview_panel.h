@@ -7,7 +7,7 @@ class TEditForm;
 
 // The Preview panel: the entry being edited as the map will show it (platform/preview_picture),
 // drawn at the panel's size. It is drawn again, at the next paint, whenever the working copy,
-// the entry's settings or the current entry change.
+// the entry's settings or the current entry change, and while a drag moves entities.
 class PreviewPanel : public QWidget {
     Q_OBJECT
   public:
@@ -18,6 +18,9 @@ class PreviewPanel : public QWidget {
     QCheckBox* sizeRadiusBox() const { return sizeRadius_; }
     // The picture as the panel shows it now.
     QImage picture() const;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     class Picture;

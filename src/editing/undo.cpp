@@ -146,7 +146,7 @@ void setEntity(EditContext& ctx, int32_t index, DisplayPoint start, DisplayPoint
     slot.x2 = end.x;
     slot.y2 = end.y;
     slot.isArc = isArc;
-    slot.colour = work.workEntry.useColours ? colour : 1;
+    slot.colour = storedColour(work.workEntry, colour);
     if (isArc) {
         slot.centreX = centre.x;
         slot.centreY = centre.y;

@@ -24,6 +24,10 @@ void clearUndo(EditContext& ctx);
 // is stored only while the entry uses colours, else 1; centre and arcFlag only for arcs.
 void setEntity(EditContext& ctx, int32_t index, DisplayPoint start, DisplayPoint end,
                uint8_t arcFlag, RealPoint centre, int32_t colour, uint8_t isArc);
+// The colour setEntity stores for `colour` in this entry.
+inline int32_t storedColour(const LibraryEntry& entry, int32_t colour) {
+    return entry.useColours ? colour : 1;
+}
 // Writes the whole record e into slot `index` through setEntity.
 void setEntity(EditContext& ctx, int32_t index, const Entity& e);
 // Removes entity `index` (1..workEntityCount); the later ones move down one slot. Select and

@@ -43,6 +43,7 @@ class EditFormTest : public ::testing::Test {
         if (recordHelp_) {
             options.showHelpContext = [this](int context) { helpShown_.push_back(context); };
         }
+        options.previewOnFirstRun = previewOnFirstRun_;
         qputenv("GLYPHWRIGHT_USER_SETTINGS", folder_.filePath("user.ini").toLocal8Bit());
         qputenv("GLYPHWRIGHT_MACHINE_SETTINGS", folder_.filePath("machine.ini").toLocal8Bit());
         qputenv("GLYPHWRIGHT_PROGRAM_SETTINGS", folder_.filePath("program.ini").toLocal8Bit());
@@ -62,7 +63,8 @@ class EditFormTest : public ::testing::Test {
 
     QTemporaryDir folder_;
     bool hostRunning_ = false;
-    bool recordHelp_ = true;  // false: help opens in the help window
+    bool recordHelp_ = true;          // false: help opens in the help window
+    bool previewOnFirstRun_ = false;  // as the program starts; tests see the classic window
     std::vector<int> helpShown_;
     StringTable strings_;
     PrivateClipboard clipboard_;

@@ -1,5 +1,6 @@
 // A view that refreshes only what it is told has changed stays equal to the edit state through
-// any sequence of editing: no change slips past the observer.
+// any sequence of editing: no change slips past the observer. And a view that follows a drag as
+// it goes shows what the release then stores.
 
 #include <random>
 #include <string>
@@ -12,6 +13,7 @@
 #include "editing/entry_session.h"
 #include "editing/escape.h"
 #include "editing/pointer_input.h"
+#include "editing/release_outcome.h"
 #include "editing/selection.h"
 #include "editing/selection_commands.h"
 #include "editing/support/editor_fixture.h"
@@ -116,8 +118,18 @@ class EditObserverTest : public EditorFixture {
         if (escaped) {
             Editor_Escape(watched);
         }
+        const WorkAfterRelease shown = workAfterRelease(state);
+        // The drags whose entities are stored only at the release.
+        const bool storedAtRelease = state.pointerState == PointerState::MoveSelection ||
+                                     state.pointerState == PointerState::DragHandle;
         SymBox_MouseUp(watched, MouseButton::Left, held, to.x, to.y);
+        const WorkAfterRelease stored = workAfterRelease(state);
+        if (storedAtRelease &&
+            (shown.entities != stored.entities || !(shown.entry == stored.entry))) {
+            ++dragsShownWrong;
+        }
     }
+    int dragsShownWrong = 0;
 
     // Anywhere, or on something that can be picked or dragged: the origin, the size radius
     // circle, an entity's end point.
@@ -218,10 +230,11 @@ class EditObserverTest : public EditorFixture {
     std::mt19937 random{20261208};
 };
 
-TEST_F(EditObserverTest, AViewThatRefreshesWhatItIsToldStaysEqualToTheState) {
+TEST_F(EditObserverTest, ViewsStayEqualToTheStateAndDragsShowWhatTheReleaseStores) {
     for (int step = 0; step < 3000; ++step) {
         const int action = act();
         ASSERT_EQ(view.staleParts(), "") << "after step " << step << ", action " << action;
+        ASSERT_EQ(dragsShownWrong, 0) << "after step " << step << ", action " << action;
     }
 }
 
