@@ -96,6 +96,24 @@ void BM_FullRepaintZoomed(benchmark::State& state) {
 }
 BENCHMARK(BM_FullRepaintZoomed)->Arg(1)->Arg(3)->Arg(8)->Unit(benchmark::kMicrosecond);
 
+// The same repaint as a full HD screen shows it: where the zoomed area is larger than the
+// screen, the window fills the screen and only the drawing's visible part is painted.
+void BM_FullRepaintZoomedOnScreen(benchmark::State& state) {
+    const int zoom = static_cast<int>(state.range(0));
+    CrowdedEditor crowded;
+    const QRect screen(0, 0, 1920, 1080);
+    const QRect visible = screen.intersected(QRect(0, 0, SurfaceSize * zoom, SurfaceSize * zoom));
+    QImage shown(visible.size(), QImage::Format_RGB32);
+    const QImage bevel = drawingBevel(QSize(SurfaceSize, SurfaceSize), QPalette());
+    for (auto _ : state) {
+        RedrawEntry(crowded.ctx, true);
+        QPainter painter(&shown);
+        paintZoomedRaster(painter, crowded.canvas.image(), bevel, zoom, visible);
+        benchmark::DoNotOptimize(shown.constBits());
+    }
+}
+BENCHMARK(BM_FullRepaintZoomedOnScreen)->Arg(3)->Arg(8)->Unit(benchmark::kMicrosecond);
+
 // Pointer moves that swing a rubber band between two positions: on each move the band drawn for
 // the old position is XOR-ed away and the one for the new position drawn.
 template <class Position, class DrawBand>
