@@ -1,14 +1,18 @@
-// Feeds arbitrary text to the clipboard reader, as any program may leave on the clipboard.
+// Feeds arbitrary text to the clipboard readers, as any program may leave on the clipboard.
 // Every entity that comes out must be one the drawing area can hold, and copying it again
-// must give text that pastes back as the same text.
+// must give text that pastes back as the same text. The same text, behind the marker its first
+// byte chooses, goes to the entry reader: what it reads must copy and read back unchanged, and
+// the entity reader must never take entry text for entities.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "display/display_point.h"
 #include "editing/clipboard_text.h"
+#include "model/entry_clipboard_text.h"
 #include "model/library.h"
 
 namespace {
@@ -33,10 +37,45 @@ Entity copiedAndPasted(const Entity& e, std::string& text) {
     return *pasted;
 }
 
+// Two libraries kept across inputs: allocating 500 entries for every input would be most of
+// the run.
+Library& scratch(int which) {
+    static Library libraries[2];
+    if (!libraries[which].isAllocated()) {
+        allocateLibrary(libraries[which]);
+    }
+    return libraries[which];
+}
+
+std::vector<int> allEntries(const Library& library) {
+    std::vector<int> numbers;
+    for (int n = 1; n <= library.entryCount; ++n) {
+        numbers.push_back(n);
+    }
+    return numbers;
+}
+
+void readEntries(std::string_view text) {
+    const bool lineTypes = !text.empty() && (text[0] & 1) != 0;
+    std::string marked(lineTypes ? LineTypeEntriesMarker : SymbolEntriesMarker);
+    marked += "\r\n";
+    marked.append(text.substr(text.empty() ? 0 : 1));
+    Library& first = scratch(0);
+    check(readEntryClipboardText(marked, first));
+    check(first.entryCount >= 0 && first.entryCount <= MaxEntries);
+    check(first.libraryKind == (lineTypes ? LibraryKind::LineType : LibraryKind::Symbol));
+    const std::string copied = entryClipboardText(first, allEntries(first));
+    check(!isEntityClipboardText(copied));
+    Library& second = scratch(1);
+    check(readEntryClipboardText(copied, second) && second.entryCount == first.entryCount);
+    check(entryClipboardText(second, allEntries(second)) == copied);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    readEntries(text);
     ClipboardTextReader reader(text);
     std::string copied;
     std::string copiedAgain;

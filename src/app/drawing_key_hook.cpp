@@ -15,7 +15,7 @@ bool keepsItsKeys(const QWidget* focus) {
         return false;
     }
     const QString name = focus->objectName();
-    return name == "SymName" || name == "LTypeName" || name == "SymbList" ||
+    return name == "SymName" || name == "LTypeName" || name == "SymbList" || name == "SymbFilter" ||
            qobject_cast<const QMenuBar*>(focus) != nullptr;
 }
 

@@ -14,11 +14,12 @@
 #include <QWindow>
 
 #include "app/auto_size_form.h"
-#include "app/command_enabling.h"
 #include "app/command_line.h"
 #include "app/dialog_placement.h"
 #include "app/disk_change_question.h"
 #include "app/fit_to_contents.h"
+#include "app/entry_arrangement_commands.h"
+#include "app/entry_list.h"
 #include "app/form_texts.h"
 #include "app/help_window.h"
 #include "app/library_commands.h"
@@ -28,6 +29,7 @@
 #include "display/primitives.h"
 #include "editing/clipboard.h"
 #include "editing/colours.h"
+#include "editing/command_enabling.h"
 #include "editing/drawing_tools.h"
 #include "editing/entry_session.h"
 #include "editing/redraw.h"
@@ -86,6 +88,10 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
     applyFontSizeAdjustment(*client, options_.fontSizeAdjustment);
     fitToTexts();
     widgets_.symBox->setRaster(&canvas_.image());
+    entryList_ = new EntryListView(
+        *widgets_.SymbList, *widgets_.SymbFilter, state_.library,
+        [this](int from, int to) { moveEntryInList(*this, from, to); }, this);
+    entryList_->setPictures(ListPictures::Small);
     FormCreate();
     addRecoveryCommands();
     connectHandlers();
@@ -158,6 +164,7 @@ void TEditForm::connectHandlers() {
     connectClipboardAndKeyboard();
     connectLibraryHandlers();
     connectTransformHandlers();
+    connectEntryArrangement();
 }
 
 void TEditForm::Form_Load() {
@@ -191,6 +198,8 @@ void TEditForm::Form_Load() {
     emit stringsLoaded();
     setHelpContexts(commands_);
     setRecoveryCommandTexts();
+    widgets_.SymbFilter->setPlaceholderText(QString::fromStdString(strings_.loadText(366)));
+    widgets_.SymbFilter->setToolTip(QString::fromStdString(strings_.loadText(378)));
     setProperty("helpContext", MainWindowHelpContext);
 
     // 11 to 13: the kind of library, from the command line, and what the window shows for it.
@@ -214,6 +223,7 @@ void TEditForm::Form_Load() {
     const int listX = widgets_.DispBox->x() + widgets_.DispBox->width() + EntryListGap;
     widgets_.SymbList->move(listX, widgets_.SymbList->y());
     widgets_.SymbolsLabel->move(listX, widgets_.SymbolsLabel->y());
+    widgets_.SymbFilter->move(listX, widgets_.SymbFilter->y());
     s.pointerState = PointerState::SelectIdle;
     ui_.setCursor(CursorShape::Arrow);
     s.undoCount = 0;
@@ -317,24 +327,13 @@ void TEditForm::setUpForKind(LibraryKind kind) {
 }
 
 void TEditForm::SymbListClick() {
-    Library& library = state_.library;
+    const Library& library = state_.library;
     const int row = widgets_.SymbList->currentRow();
     if (row < 0 || row + 1 > library.entryCount || row + 1 == library.currentEntry) {
         return;
     }
     leaveCurrentEntry(ctx_);
-    library.currentEntry = row + 1;
-    ResetSelectionView(ctx_, true);
-    enableEntryCommands(ui_);
-    loadEntry(ctx_, library.currentEntry);
-    state_.rubber.lastRubberPos = {};
-    state_.rubber.rubberArc = {};
-    state_.lastPoint = {};
-    if (state_.pointerState == PointerState::ArcThirdPoint) {
-        PopUpMnuArcClick(ctx_);
-    }
-    ui_.setTimer2Enabled(false);
-    ui_.setStatusText(0, "");
+    switchToEntry(ctx_, row + 1);
 }
 
 void TEditForm::HelpMenu_AboutClick() {

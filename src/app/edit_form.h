@@ -31,6 +31,7 @@
 #include "platform/strings_module.h"
 
 class EntryDialog;
+class EntryListView;
 class ProblemsPanel;
 class HelpWindow;
 class LibraryFileDialog;
@@ -97,6 +98,8 @@ class TEditForm : public QMainWindow {
     HelpWindow& helpWindow();
     // Shows the help book at the page of a context number; the contents for one without a page.
     void showHelp(int context);
+    // The entry list's pictures, filter and dragging.
+    EntryListView& entryList() { return *entryList_; }
     // The library file as last read or written, to notice other programs' changes.
     FileChangeWatch& libraryWatch() { return libraryWatch_; }
     // The copy of the unsaved library kept against a crash.
@@ -154,6 +157,7 @@ class TEditForm : public QMainWindow {
     void connectClipboardAndKeyboard();
     void connectLibraryHandlers();
     void connectTransformHandlers();
+    void connectEntryArrangement();
     // Runs a handler of the File menu or the entry menus whenever the command is used.
     void connectFormCommand(Command command, void (*handler)(TEditForm&));
     void Form_MouseMove();
@@ -192,6 +196,7 @@ class TEditForm : public QMainWindow {
     StartupRecovery startupRecovery_;  // found before the library is read, offered at Form_Load
     QAction* LibMenu_Recover = nullptr;
     QAction* LibMenu_Versions = nullptr;
+    EntryListView* entryList_ = nullptr;
     TAboutFrm* aboutBox_ = nullptr;
     LibraryFileDialog* OpenDialog1 = nullptr;
     LibraryFileDialog* SaveDialog1 = nullptr;

@@ -15,6 +15,7 @@ constexpr int ButtonHeight = 22;
 constexpr int ColourBoxSize = 10;
 constexpr int StatusBarHeight = 19;
 constexpr std::array<int, 2> PanelWidths{400, 50};
+constexpr int FilterHeight = 20;
 
 template <typename Widget>
 Widget* place(Widget* widget, const char* name, int x, int y, int width, int height) {
@@ -100,7 +101,9 @@ EditFormWidgets buildEditFormWidgets(QWidget& client, const FormCommands& comman
     w.drawingScroll->setWidget(w.symBox);
 
     w.SymbolsLabel = place(new QLabel(&client), "SymbolsLabel", 336, 32, 121, 14);
-    w.SymbList = place(new QListWidget(&client), "SymbList", 336, 48, 121, 292);
+    w.SymbFilter = place(new QLineEdit(&client), "SymbFilter", 336, 48, 121, FilterHeight);
+    w.SymbList = place(new QListWidget(&client), "SymbList", 336, 48 + FilterHeight + 2, 121,
+                       292 - FilterHeight - 2);
     w.SymbList->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
     w.SymbList->setSelectionMode(QAbstractItemView::SingleSelection);
     // Names share one font and one line: measuring each of 500 rows would slow every read.

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -35,6 +36,7 @@ struct EditFormWidgets {
     QScrollArea* drawingScroll = nullptr;  // fills DispBox; scrolls a zoomed drawing
     SymBox* symBox = nullptr;
     QLabel* SymbolsLabel = nullptr;
+    QLineEdit* SymbFilter = nullptr;  // narrows the entry list below it to matching names
     QListWidget* SymbList = nullptr;
     QStatusBar* StatusBar = nullptr;
     std::array<QLabel*, 2> statusPanels{};

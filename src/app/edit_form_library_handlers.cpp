@@ -4,7 +4,9 @@
 #include "app/add_symbol_dialog.h"
 #include "app/catalogue_command.h"
 #include "app/edit_form.h"
+#include "app/entry_arrangement_commands.h"
 #include "app/entry_dialog.h"
+#include "app/entry_list.h"
 #include "app/entry_menu_commands.h"
 #include "app/library_commands.h"
 
@@ -55,5 +57,19 @@ void TEditForm::connectLibraryHandlers() {
     }
     for (C remove : {C::SymbolMenu_Delete, C::LTMenu_Delete}) {
         connectFormCommand(remove, EntryMenu_Delete_Click);
+    }
+}
+
+void TEditForm::connectEntryArrangement() {
+    using C = Command;
+    connectFormCommand(C::EntryMenu_MoveUp, EntryMenu_MoveUp_Click);
+    connectFormCommand(C::EntryMenu_MoveDown, EntryMenu_MoveDown_Click);
+    connectFormCommand(C::EntryMenu_Duplicate, EntryMenu_Duplicate_Click);
+    connectFormCommand(C::EntryMenu_CopyEntry, EntryMenu_CopyEntry_Click);
+    connectFormCommand(C::EntryMenu_PasteEntry, EntryMenu_PasteEntry_Click);
+    connectFormCommand(C::LibMenu_ImportEntries, LibMenu_ImportEntries_Click);
+    for (QMenu* menu : {commands_.MainMenu_Symbol, commands_.MainMenu_LineType}) {
+        connect(menu, &QMenu::aboutToShow, this, [this] { showArrangementEnabling(*this, true); });
+        connect(menu, &QMenu::aboutToHide, this, [this] { showArrangementEnabling(*this, false); });
     }
 }

@@ -1,6 +1,7 @@
 #include "app/form_commands.h"
 
 #include <QActionGroup>
+#include <utility>
 
 namespace {
 
@@ -49,6 +50,12 @@ constexpr std::array<CommandInfo, CommandCount> CommandNames{{
     {Command::LTMenu_Add, "LTMenu_Add"},
     {Command::LTMenu_Delete, "LTMenu_Delete"},
     {Command::LTMenu_Settings, "LTMenu_Settings"},
+    {Command::EntryMenu_MoveUp, "EntryMenu_MoveUp"},
+    {Command::EntryMenu_MoveDown, "EntryMenu_MoveDown"},
+    {Command::EntryMenu_Duplicate, "EntryMenu_Duplicate"},
+    {Command::EntryMenu_CopyEntry, "EntryMenu_CopyEntry"},
+    {Command::EntryMenu_PasteEntry, "EntryMenu_PasteEntry"},
+    {Command::LibMenu_ImportEntries, "LibMenu_ImportEntries"},
     {Command::MainMenu_Help, "MainMenu_Help"},
     {Command::HelpMenu_HelpTopics, "HelpMenu_HelpTopics"},
     {Command::HelpMenu_About, "HelpMenu_About"},
@@ -129,6 +136,7 @@ FormCommands buildFormCommands(QMenuBar& bar, QWidget& owner) {
     c.MainMenu_File = b.menu(bar, C::MainMenu_File);
     b.item(c.MainMenu_File, C::LibMenu_New, Qt::CTRL | Qt::Key_N);
     b.item(c.MainMenu_File, C::LibMenu_Open, Qt::CTRL | Qt::Key_O);
+    b.item(c.MainMenu_File, C::LibMenu_ImportEntries);
     c.MainMenu_File->addSeparator();
     b.item(c.MainMenu_File, C::LibMenu_Save, Qt::CTRL | Qt::Key_S);
     b.item(c.MainMenu_File, C::LibMenu_SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S);
@@ -182,6 +190,28 @@ FormCommands buildFormCommands(QMenuBar& bar, QWidget& owner) {
     b.item(c.MainMenu_LineType, C::LTMenu_Add);
     b.item(c.MainMenu_LineType, C::LTMenu_Delete);
     b.item(c.MainMenu_LineType, C::LTMenu_Settings);
+
+    // Arranging and carrying entries: one action each, in both entry menus.
+    const std::array<QMenu*, 2> entryMenus{c.MainMenu_Symbol, c.MainMenu_LineType};
+    for (QMenu* menu : entryMenus) {
+        menu->addSeparator();
+    }
+    const std::pair<C, QKeySequence> arranging[] = {
+        {C::EntryMenu_MoveUp, Qt::CTRL | Qt::SHIFT | Qt::Key_Up},
+        {C::EntryMenu_MoveDown, Qt::CTRL | Qt::SHIFT | Qt::Key_Down},
+        {C::EntryMenu_Duplicate, {}},
+        {C::EntryMenu_CopyEntry, Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+        {C::EntryMenu_PasteEntry, Qt::CTRL | Qt::SHIFT | Qt::Key_V},
+    };
+    for (const auto& [command, shortcut] : arranging) {
+        QAction* action = b.item(c.MainMenu_Symbol, command, shortcut);
+        c.MainMenu_LineType->addAction(action);
+        if (command == C::EntryMenu_Duplicate) {
+            for (QMenu* menu : entryMenus) {
+                menu->addSeparator();
+            }
+        }
+    }
 
     c.MainMenu_Help = b.menu(bar, C::MainMenu_Help);
     b.item(c.MainMenu_Help, C::HelpMenu_HelpTopics);

@@ -44,6 +44,12 @@ constexpr std::pair<Command, int> MenuHints[] = {
     {C::LTMenu_Delete, 68},
     {C::LTMenu_Settings, 69},
     {C::LibMenu_PrintCatalogue, 449},
+    {C::EntryMenu_MoveUp, 372},
+    {C::EntryMenu_MoveDown, 373},
+    {C::EntryMenu_Duplicate, 374},
+    {C::EntryMenu_CopyEntry, 375},
+    {C::EntryMenu_PasteEntry, 376},
+    {C::LibMenu_ImportEntries, 377},
 };
 
 constexpr std::pair<Command, int> ButtonHints[] = {
@@ -92,6 +98,12 @@ constexpr std::pair<Command, int> Captions[] = {
     {C::LTMenu_Add, 90},
     {C::LTMenu_Settings, 91},
     {C::LTMenu_Delete, 81},
+    {C::EntryMenu_MoveUp, 350},
+    {C::EntryMenu_MoveDown, 351},
+    {C::EntryMenu_Duplicate, 352},
+    {C::EntryMenu_CopyEntry, 353},
+    {C::EntryMenu_PasteEntry, 354},
+    {C::LibMenu_ImportEntries, 355},
     {C::MainMenu_Help, 95},
     {C::HelpMenu_HelpTopics, 96},
     {C::HelpMenu_About, 97},

@@ -1,8 +1,9 @@
 #include "app/library_io.h"
 
-#include "app/command_enabling.h"
 #include "app/edit_form.h"
+#include "app/entry_list.h"
 #include "app/numbered_text.h"
+#include "editing/command_enabling.h"
 #include "editing/entry_session.h"
 #include "editing/selection.h"
 #include "model/cp1252.h"
@@ -58,16 +59,6 @@ std::string readErrorMessage(const StringSource& strings, const ReadError& error
     return {};
 }
 
-// All names in one insertion, rather than one model change per row.
-void fillEntryList(QListWidget& list, const Library& library) {
-    QStringList names;
-    names.reserve(library.entryCount);
-    for (int n = 1; n <= library.entryCount; ++n) {
-        names.append(QString::fromStdString(cp1252ToUtf8(library.entry(n).name.view())));
-    }
-    list.addItems(names);
-}
-
 }  // namespace
 
 void readLibrary(TEditForm& form, const std::string& fileName) {
@@ -84,6 +75,7 @@ void showLibraryRead(TEditForm& form, const std::string& fileName, const ReadRes
     const QSignalBlocker quietList(list);
 
     list.clear();
+    form.entryList().clearFilter();  // what was sought in the last library
     form.libraryWatch().stop();
     if (result.outcome == ReadOutcome::NotFound || result.outcome == ReadOutcome::InvalidFormat) {
         library.entryCount = 0;

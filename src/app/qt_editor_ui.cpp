@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
 
 #include "app/drawing_zoom.h"
 #include "display/palette.h"
@@ -79,6 +81,25 @@ MessageAnswer QtEditorUi::showMessage(const std::string& text, const std::string
     QMessageBox box(toQIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     toQButtons(buttons), &window_);
     return toAnswer(box.exec());
+}
+
+int QtEditorUi::showChoice(const std::string& text, const std::string& caption,
+                           const std::vector<std::string>& buttons) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::NoButton, &window_);
+    std::vector<QAbstractButton*> added;
+    for (const std::string& label : buttons) {
+        added.push_back(box.addButton(QString::fromStdString(label), QMessageBox::AcceptRole));
+    }
+    if (added.empty()) {
+        return -1;
+    }
+    box.setDefaultButton(static_cast<QPushButton*>(added.front()));
+    box.setEscapeButton(added.back());
+    box.exec();
+    const auto chosen = std::find(added.begin(), added.end(), box.clickedButton());
+    return chosen == added.end() ? static_cast<int>(added.size()) - 1
+                                 : static_cast<int>(chosen - added.begin());
 }
 
 void QtEditorUi::setCursor(CursorShape shape) {

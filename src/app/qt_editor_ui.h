@@ -21,6 +21,8 @@ class QtEditorUi final : public EditorUi {
     void setChecked(Command command, bool checked) override;
     MessageAnswer showMessage(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons) override;
+    int showChoice(const std::string& text, const std::string& caption,
+                   const std::vector<std::string>& buttons) override;
     void setCursor(CursorShape shape) override;
     void setPointerCapture(bool captured) override;
     void placePointer(DisplayPoint point) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "display/canvas.h"
 #include "display/display_point.h"
@@ -46,6 +47,13 @@ enum class Command {
     LTMenu_Add,
     LTMenu_Delete,
     LTMenu_Settings,
+    // Arranging and carrying entries: one item each, shown in whichever entry menu is visible.
+    EntryMenu_MoveUp,
+    EntryMenu_MoveDown,
+    EntryMenu_Duplicate,
+    EntryMenu_CopyEntry,
+    EntryMenu_PasteEntry,
+    LibMenu_ImportEntries,
     MainMenu_Help,
     HelpMenu_HelpTopics,
     HelpMenu_About,
@@ -80,6 +88,10 @@ class EditorUi {
     virtual void setChecked(Command command, bool checked) = 0;
     virtual MessageAnswer showMessage(const std::string& text, const std::string& caption,
                                       MessageIcon icon, MessageButtons buttons) = 0;
+    // A question whose buttons carry the given texts, the first the default; the index of the
+    // button chosen, or of the last one when the box is closed without a choice.
+    virtual int showChoice(const std::string& text, const std::string& caption,
+                           const std::vector<std::string>& buttons) = 0;
     virtual void setCursor(CursorShape shape) = 0;
     virtual void setPointerCapture(bool captured) = 0;
     // Moves the screen pointer over the given point of the drawing surface.

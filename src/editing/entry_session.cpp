@@ -1,6 +1,9 @@
 #include "editing/entry_session.h"
 
 #include "editing/colours.h"
+#include "editing/command_enabling.h"
+#include "editing/drawing_tools.h"
+#include "editing/redraw.h"
 #include "editing/selection.h"
 #include "editing/undo.h"
 #include "model/cp1252.h"
@@ -70,6 +73,22 @@ void leaveCurrentEntry(EditContext& ctx) {
     if (library.currentEntry > 0 && library.entryModified) {
         storeEntry(ctx, library.currentEntry);
     }
+}
+
+void switchToEntry(EditContext& ctx, int n) {
+    EditorState& s = ctx.state;
+    s.library.currentEntry = n;
+    ResetSelectionView(ctx, true);
+    enableEntryCommands(ctx.ui);
+    loadEntry(ctx, n);
+    s.rubber.lastRubberPos = {};
+    s.rubber.rubberArc = {};
+    s.lastPoint = {};
+    if (s.pointerState == PointerState::ArcThirdPoint) {
+        PopUpMnuArcClick(ctx);
+    }
+    ctx.ui.setTimer2Enabled(false);
+    ctx.ui.setStatusText(0, "");
 }
 
 std::string kindTitle(const StringSource& strings, LibraryKind kind) {

@@ -20,6 +20,11 @@ void clearWork(EditContext& ctx);
 // Stores the current entry back when it was changed; run before another entry becomes
 // current and before the library is discarded.
 void leaveCurrentEntry(EditContext& ctx);
+// Makes entry n (1..entryCount) current as choosing its row in the entry list does, after
+// leaveCurrentEntry: nothing selected, the entry commands enabled, the entry loaded, no chain
+// or rubber band carried over, an arc's third point started afresh, Timer2 stopped and panel 0
+// cleared.
+void switchToEntry(EditContext& ctx, int n);
 
 // "Symbol Editor" or "Line Type Editor" (strings 29, 30), at most 80 characters.
 std::string kindTitle(const StringSource& strings, LibraryKind kind);

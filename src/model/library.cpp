@@ -92,3 +92,34 @@ void deleteEntryData(Library& library, int n) {
     headers[last].clear();
     --library.entryCount;
 }
+
+void moveEntryData(Library& library, int from, int to) {
+    const int count = library.entryCount;
+    if (from < 1 || from > count || to < 1 || to > count || from == to) {
+        return;
+    }
+    auto& headers = *library.entries_;
+    auto& arrays = *library.entityArrays_;
+    const auto turn = [from, to](auto& table) {
+        const auto place = [&table](int n) { return table.begin() + (n - 1); };
+        if (from < to) {
+            std::rotate(place(from), place(from + 1), place(to + 1));
+        } else {
+            std::rotate(place(to), place(from), place(from + 1));
+        }
+    };
+    turn(headers);
+    turn(arrays);
+}
+
+bool insertEntryData(Library& library, int at, const LibraryEntry& header,
+                     const EntityArray& entities) {
+    if (library.entryCount >= MaxEntries || at < 1 || at > library.entryCount + 1) {
+        return false;
+    }
+    const int n = ++library.entryCount;
+    (*library.entries_)[static_cast<size_t>(n - 1)] = header;
+    (*library.entityArrays_)[static_cast<size_t>(n - 1)] = entities;
+    moveEntryData(library, n, at);
+    return true;
+}

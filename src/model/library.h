@@ -42,6 +42,8 @@ struct Library {
     friend void allocateLibrary(Library&);
     friend void releaseLibrary(Library&);
     friend void deleteEntryData(Library&, int);
+    friend void moveEntryData(Library&, int, int);
+    friend bool insertEntryData(Library&, int, const LibraryEntry&, const EntityArray&);
     std::unique_ptr<std::array<LibraryEntry, MaxEntries>> entries_;
     BulkPtr<std::array<EntityArray, MaxEntries>> entityArrays_;
 };
@@ -67,3 +69,10 @@ void copyWorkToEntry(Library& library, int n, const WorkingCopy& work);
 // Removes entry n (1..entryCount): later entries move up one place, the freed last place is
 // emptied and entryCount decreases.
 void deleteEntryData(Library& library, int n);
+// Moves entry `from` to place `to` (both 1..entryCount); the entries between close up.
+void moveEntryData(Library& library, int from, int to);
+// Puts a new entry at place `at` (1..entryCount + 1), later entries one place down; the
+// header's name is taken as it is. False, and nothing changed, when the library is full or
+// `at` has no place.
+bool insertEntryData(Library& library, int at, const LibraryEntry& header,
+                     const EntityArray& entities);

@@ -114,6 +114,21 @@ void appendEntity(std::string& out, const Entity& e) {
 
 }  // namespace
 
+void appendEntryText(std::string& out, const Library& library, int n) {
+    const LibraryEntry& entry = library.entry(n);
+    const EntityArray& slots = library.entities(n);
+    out += "S ";
+    out += entry.name.view();
+    out += LineEnd;
+    appendSettings(out, entry, slots, library.libraryKind);
+    const int count = countEntities(slots);
+    for (int i = 0; i < count; ++i) {
+        appendEntity(out, slots[i]);
+    }
+    out += 'E';
+    out += LineEnd;
+}
+
 std::string writeLibraryText(const Library& library) {
     std::string out;
     // An arc line is 50 characters and its line end; most libraries are far smaller than this.
@@ -121,18 +136,7 @@ std::string writeLibraryText(const Library& library) {
     out += library_format::CurrentFirstLine;
     out += LineEnd;
     for (int n = 1; n <= library.entryCount; ++n) {
-        const LibraryEntry& entry = library.entry(n);
-        const EntityArray& slots = library.entities(n);
-        out += "S ";
-        out += entry.name.view();
-        out += LineEnd;
-        appendSettings(out, entry, slots, library.libraryKind);
-        const int count = countEntities(slots);
-        for (int i = 0; i < count; ++i) {
-            appendEntity(out, slots[i]);
-        }
-        out += 'E';
-        out += LineEnd;
+        appendEntryText(out, library, n);
     }
     return out;
 }

@@ -8,3 +8,5 @@
 // one line per leading in-use entity slot and the E line; every line ends with CR LF. Entries
 // are written as stored: the caller stores the working copy first.
 std::string writeLibraryText(const Library& library);
+// Entry n (1..entryCount) as writeLibraryText writes it: its S, P, entity and E lines.
+void appendEntryText(std::string& out, const Library& library, int n);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "model/library.h"
@@ -8,3 +9,7 @@
 // 20 bytes of name take part, as only they would be stored; the comparison is exact (letter
 // case and blanks count, nothing is trimmed).
 bool isNameUnique(const Library& library, std::string_view name);
+
+// The name a copy of an entry called `name` gets: the first of "<name> 2", "<name> 3", ...
+// that no entry has. The name is shortened so that the number always fits the 20 bytes.
+std::string freeCopyName(const Library& library, std::string_view name);

@@ -36,6 +36,14 @@ void paintPatternAlongLine(QPainter& painter, const Library& library, int n, con
 // The same as an SVG document of the band about the base line, for pages in a browser.
 QByteArray patternAlongLineSvg(const Library& library, int n, int repeats);
 
+// The entry as the entry list shows it, size x size pixels (1..SurfaceSize): the drawing area
+// of entryPicture reduced without smoothing. Each picture pixel takes, from the square of the
+// drawing it covers, the pixel that differs most from the empty drawing area (surface and
+// grid), so a line one pixel wide stays one crisp pixel in its own colour and the grid, which
+// would turn into a grey haze, is left out. Touches no edit state: safe on any thread.
+QImage entryListPicture(const LibraryEntry& header, const EntityArray& entities, LibraryKind kind,
+                        int size);
+
 // "007-Tree.png" for entry 7 named Tree: the number keeps equal names apart, and of the name
 // only ASCII letters, digits, '-' and '_' are kept (others become '_'), so that no name can
 // reach outside the folder or upset a shell.

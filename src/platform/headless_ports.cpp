@@ -12,3 +12,8 @@ MessageAnswer HeadlessEditorUi::showMessage(const std::string&, const std::strin
     }
     return MessageAnswer::Ok;
 }
+
+int HeadlessEditorUi::showChoice(const std::string&, const std::string&,
+                                 const std::vector<std::string>& buttons) {
+    return static_cast<int>(buttons.size()) - 1;  // the box closed: the last choice
+}

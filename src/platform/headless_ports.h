@@ -15,6 +15,8 @@ class HeadlessEditorUi final : public EditorUi {
     void setChecked(Command, bool) override {}
     MessageAnswer showMessage(const std::string&, const std::string&, MessageIcon,
                               MessageButtons buttons) override;
+    int showChoice(const std::string&, const std::string&,
+                   const std::vector<std::string>& buttons) override;
     void setCursor(CursorShape) override {}
     void setPointerCapture(bool) override {}
     void placePointer(DisplayPoint) override {}

@@ -33,7 +33,9 @@ TEST_F(EditFormTest, ComponentsSitWhereTheFormPlacesThem) {
     EXPECT_EQ(geometryOf(f, "ColourDisplayBox").size(), QSize(33, 18));
     EXPECT_EQ(geometryOf(f, "DispBox"), QRect(12, 31, 310, 310));
     EXPECT_EQ(geometryOf(f, "SymBox"), QRect(0, 0, 310, 310));
-    EXPECT_EQ(geometryOf(f, "SymbList"), QRect(336, 48, 121, 292));
+    // The filter field takes the top of the entry list's place.
+    EXPECT_EQ(geometryOf(f, "SymbFilter"), QRect(336, 48, 121, 20));
+    EXPECT_EQ(geometryOf(f, "SymbList"), QRect(336, 70, 121, 270));
     EXPECT_EQ(geometryOf(f, "SymbolsLabel").x(), 336);
     EXPECT_EQ(geometryOf(f, "LeftLnIndex"), QRect(0, 179, 16, 16));
     EXPECT_EQ(geometryOf(f, "RightLnIndex"), QRect(322, 179, 16, 16));
@@ -81,9 +83,9 @@ TEST_F(EditFormTest, MenusHoldEveryItemInOrder) {
     const FormCommands& c = f.commands();
     using V = std::vector<std::string>;
     EXPECT_EQ(itemNames(c.MainMenu_File),
-              (V{"LibMenu_New", "LibMenu_Open", "-", "LibMenu_Save", "LibMenu_SaveAs", "-",
-                 "LibMenu_PrintCatalogue", "-", "LibMenu_Recover", "LibMenu_Versions", "-",
-                 "LibMenu_Exit"}));
+              (V{"LibMenu_New", "LibMenu_Open", "LibMenu_ImportEntries", "-", "LibMenu_Save",
+                 "LibMenu_SaveAs", "-", "LibMenu_PrintCatalogue", "-", "LibMenu_Recover",
+                 "LibMenu_Versions", "-", "LibMenu_Exit"}));
     EXPECT_EQ(itemNames(c.MainMenu_Edit),
               (V{"EditMenu_Undo", "EditMenu_Redo", "-", "EditMenu_Cut", "EditMenu_Copy",
                  "EditMenu_Paste", "EditMenu_Delete", "-", "EditMenu_Snap", "-", "EditMenu_Select",
@@ -95,9 +97,13 @@ TEST_F(EditFormTest, MenusHoldEveryItemInOrder) {
               (V{"DrawMenu_Line", "DrawMenu_Arc", "-", "DrawMenu_Refresh"}));
     EXPECT_EQ(itemNames(c.MainMenu_Symbol),
               (V{"SymbolMenu_Add", "SymbolMenu_Delete", "SymbolMenu_Settings", "-",
-                 "SymbolMenu_ShowClipRad", "SymbolMenu_ShowSizeRad"}));
+                 "SymbolMenu_ShowClipRad", "SymbolMenu_ShowSizeRad", "-", "EntryMenu_MoveUp",
+                 "EntryMenu_MoveDown", "EntryMenu_Duplicate", "-", "EntryMenu_CopyEntry",
+                 "EntryMenu_PasteEntry"}));
     EXPECT_EQ(itemNames(c.MainMenu_LineType),
-              (V{"LTMenu_Add", "LTMenu_Delete", "LTMenu_Settings"}));
+              (V{"LTMenu_Add", "LTMenu_Delete", "LTMenu_Settings", "-", "EntryMenu_MoveUp",
+                 "EntryMenu_MoveDown", "EntryMenu_Duplicate", "-", "EntryMenu_CopyEntry",
+                 "EntryMenu_PasteEntry"}));
     EXPECT_EQ(itemNames(c.MainMenu_Help), (V{"HelpMenu_HelpTopics", "-", "HelpMenu_About"}));
     EXPECT_EQ(itemNames(c.mnuPopup),
               (V{"PopUpMnuLine", "PopUpMnuArc", "PopUpMnuSelect", "-", "EditMenu_Transform"}));

@@ -78,3 +78,27 @@ TEST_F(EntryPictureTest, FileNamesKeepOnlyPlainCharactersOfTheName) {
 }
 
 }  // namespace
+
+// A line one pixel wide stays one crisp pixel in its own colour at the list's sizes; the grid
+// is left out; the silver background is kept.
+TEST_F(EntryPictureTest, ListPicturesKeepThinLinesWholeAndLeaveOutTheGrid) {
+    const LibraryEntry& header = state->library.entry(1);
+    const EntityArray& entities = state->library.entities(1);
+    for (const int side : {24, 48}) {
+        const QImage picture = entryListPicture(header, entities, LibraryKind::LineType, side);
+        ASSERT_EQ(picture.size(), QSize(side, side));
+        const int row = 50 * side / 310;
+        int red = 0;
+        for (int x = 0; x < side; ++x) {
+            for (int y = 0; y < side; ++y) {
+                const QRgb pixel = picture.pixel(x, y);
+                if (y == row && x >= 20 * side / 310 + 1 && x < 290 * side / 310) {
+                    EXPECT_EQ(pixel, qRgb(255, 0, 0)) << side << ": " << x;
+                }
+                red += pixel == qRgb(255, 0, 0) ? 1 : 0;
+                EXPECT_TRUE(pixel == qRgb(255, 0, 0) || pixel == rgb(Silver)) << x << "," << y;
+            }
+        }
+        EXPECT_LE(red, side);  // one row of the picture, nothing smeared around it
+    }
+}

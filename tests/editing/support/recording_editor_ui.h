@@ -26,6 +26,18 @@ class RecordingEditorUi : public EditorUi {
         messages.push_back({text, caption, icon, buttons});
         return answer;
     }
+    // Logged as a message with OK buttons; answered from `choices` in turn, then the last button.
+    int showChoice(const std::string& text, const std::string& caption,
+                   const std::vector<std::string>& buttons) override {
+        messages.push_back({text, caption, MessageIcon::Question, MessageButtons::Ok});
+        choiceButtons.push_back(buttons);
+        if (choices.empty()) {
+            return static_cast<int>(buttons.size()) - 1;
+        }
+        const int choice = choices.front();
+        choices.erase(choices.begin());
+        return choice;
+    }
     void setCursor(CursorShape shape) override {
         cursor = shape;
         cursorHistory.push_back(shape);
@@ -55,6 +67,8 @@ class RecordingEditorUi : public EditorUi {
     std::map<Command, bool> checked;
     std::vector<Message> messages;
     MessageAnswer answer = MessageAnswer::Ok;
+    std::vector<int> choices;
+    std::vector<std::vector<std::string>> choiceButtons;
     std::optional<CursorShape> cursor;
     std::vector<CursorShape> cursorHistory;
     bool captured = false;

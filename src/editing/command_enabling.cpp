@@ -1,4 +1,4 @@
-#include "app/command_enabling.h"
+#include "editing/command_enabling.h"
 
 void enableEntryCommands(EditorUi& ui) {
     using C = Command;

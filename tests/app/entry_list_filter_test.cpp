@@ -1,0 +1,56 @@
+#include <QTest>
+
+#include "app/entry_list.h"
+#include "edit_form_fixture.h"
+
+namespace {
+
+using C = Command;
+
+std::vector<std::string> shownRows(QListWidget* list) {
+    std::vector<std::string> rows;
+    for (int row = 0; row < list->count(); ++row) {
+        if (!list->isRowHidden(row)) {
+            rows.push_back(list->item(row)->text().toStdString());
+        }
+    }
+    return rows;
+}
+
+// The filter narrows the list while rows keep their entry numbers; Down enters the list at the
+// first match, Escape shows all; the arrangement keys move the entry and the list follows.
+TEST_F(EditFormTest, TheFilterNarrowsTheListAndTheArrangementKeysReorderIt) {
+    TEditForm& f = start(writeFile("survey.sym", ThreeSymbols));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QListWidget* list = f.widgets().SymbList;
+    QLineEdit* filter = f.widgets().SymbFilter;
+    using V = std::vector<std::string>;
+
+    filter->setFocus();
+    QTest::keyClicks(filter, "wE");
+    EXPECT_EQ(shownRows(list), (V{"Well"}));
+    EXPECT_EQ(f.state().library.currentEntry, 1);  // typing chooses nothing
+    QTest::keyClick(filter, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), list);
+    EXPECT_EQ(f.state().library.currentEntry, 2);
+    EXPECT_EQ(list->currentRow(), 1);
+
+    filter->setFocus();
+    QTest::keyClick(filter, Qt::Key_Escape);
+    EXPECT_EQ(filter->text().toStdString(), "");
+    EXPECT_EQ(shownRows(list), (V{"Tree", "Well", "Caf\u00e9"}));
+
+    QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(shownRows(list), (V{"Well", "Tree", "Caf\u00e9"}));
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(f.state().library.currentEntry, 1);
+    EXPECT_EQ(f.state().library.entry(1).name.view(), "Well");
+    EXPECT_TRUE(f.state().library.libraryModified);
+
+    action(C::EntryMenu_Duplicate)->trigger();
+    EXPECT_EQ(shownRows(list), (V{"Well", "Well 2", "Tree", "Caf\u00e9"}));
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(f.windowTitle().toStdString(), "Symbol Editor - Well 2");
+}
+
+}  // namespace
