@@ -107,6 +107,11 @@ void EntryListView::applyFilter() {
 }
 
 bool EntryListView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &filter_ && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !filter_.text().isEmpty()) {
+        event->accept();  // the field's Escape, before the window's own
+        return true;
+    }
     if (watched == &filter_ && event->type() == QEvent::KeyPress) {
         return filterKey(static_cast<QKeyEvent*>(event)->key());
     }
