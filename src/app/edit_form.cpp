@@ -91,11 +91,11 @@ TEditForm::TEditForm(EditFormOptions options, StringTable& strings, TextClipboar
     entryList_ = new EntryListView(
         *widgets_.SymbList, *widgets_.SymbFilter, state_.library,
         [this](int from, int to) { moveEntryInList(*this, from, to); }, this);
-    entryList_->setPictures(ListPictures::Small);
     FormCreate();
     addRecoveryCommands();
     connectHandlers();
     connectZoom();
+    connectListPictures();
     createPanels();
     widgets_.SymbList->setFocus();
 }

@@ -32,6 +32,7 @@
 
 class EntryDialog;
 class EntryListView;
+enum class ListPictures;
 class ProblemsPanel;
 class HelpWindow;
 class LibraryFileDialog;
@@ -158,6 +159,9 @@ class TEditForm : public QMainWindow {
     void connectLibraryHandlers();
     void connectTransformHandlers();
     void connectEntryArrangement();
+    // View > List Pictures, as the user left it in the last run.
+    void connectListPictures();
+    void showListPictures(ListPictures pictures);
     // Runs a handler of the File menu or the entry menus whenever the command is used.
     void connectFormCommand(Command command, void (*handler)(TEditForm&));
     void Form_MouseMove();
@@ -213,7 +217,7 @@ class TEditForm : public QMainWindow {
     // The client area as built, at 100 %: what the zoom grows from.
     struct ClassicGeometry {
         QSize client;
-        QRect toolBar, dispBox, leftMark, rightMark, label, list, statusBar;
+        QRect toolBar, dispBox, leftMark, rightMark, label, filter, list, statusBar;
     };
     ClassicGeometry classic_;
     int zoom_ = 1;

@@ -20,7 +20,7 @@ void TEditForm::keepClassicGeometry() {
     const EditFormWidgets& w = widgets_;
     classic_ = {centralWidget()->size(),   w.ToolBar->geometry(),      w.DispBox->geometry(),
                 w.LeftLnIndex->geometry(), w.RightLnIndex->geometry(), w.SymbolsLabel->geometry(),
-                w.SymbList->geometry(),    w.StatusBar->geometry()};
+                w.SymbFilter->geometry(),  w.SymbList->geometry(),     w.StatusBar->geometry()};
 }
 
 void TEditForm::connectZoom() {
@@ -95,6 +95,7 @@ void TEditForm::layOutForZoom() {
     w.drawingScroll->setGeometry(QRect(QPoint(0, 0), shown));
     w.ToolBar->resize(c.toolBar.width() + shiftX, c.toolBar.height());
     w.SymbolsLabel->move(c.label.x() + shiftX, c.label.y());
+    w.SymbFilter->move(c.filter.x() + shiftX, c.filter.y());
     w.SymbList->setGeometry(c.list.adjusted(shiftX, 0, shiftX, shiftY));
     w.StatusBar->setGeometry(c.statusBar.translated(0, shiftY).adjusted(0, 0, shiftX, 0));
     centralWidget()->setFixedSize(c.client + QSize(shiftX, shiftY));

@@ -99,6 +99,11 @@ void EntryListView::setPictures(ListPictures pictures) {
     list_.viewport()->update();
 }
 
+void EntryListView::picturesChanged() {
+    allAsked_ = false;
+    list_.viewport()->update();
+}
+
 void EntryListView::applyFilter() {
     const QString text = filter_.text();
     for (int row = 0; row < list_.count(); ++row) {

@@ -29,6 +29,9 @@ class EntryListView : public QObject {
     // Empties the filter field: every row shows.
     void clearFilter();
     void setPictures(ListPictures pictures);
+    // Asks at the next paint for the pictures that no longer show their entry: after entries
+    // were read, added, moved or stored; only those whose content changed are drawn again.
+    void picturesChanged();
     ListPictures pictures() const { return static_cast<ListPictures>(cache_.size()); }
     EntryPictureCache& pictureCache() { return cache_; }
 

@@ -1,5 +1,8 @@
 #include "app/view_menu.h"
 
+#include <QActionGroup>
+#include <utility>
+
 namespace {
 
 constexpr int ViewMenuString = 300;
@@ -9,6 +12,11 @@ constexpr int ActualSizeString = 303;
 constexpr int ZoomInHint = 304;
 constexpr int ZoomOutHint = 305;
 constexpr int ActualSizeHint = 306;
+constexpr int ListPicturesString = 362;
+constexpr int NoPicturesString = 363;
+constexpr int SmallPicturesString = 364;
+constexpr int LargePicturesString = 365;
+constexpr int ListPicturesHint = 379;
 
 QString text(const StringSource& strings, int number) {
     return QString::fromStdString(strings.loadText(number));
@@ -34,6 +42,17 @@ ViewMenu buildViewMenu(QMenuBar& bar, QAction* before, QWidget& owner) {
     view.zoomOut = item(view.menu, "ViewMenu_ZoomOut", {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
     view.actualSize = item(view.menu, "ViewMenu_ActualSize", {QKeySequence(Qt::CTRL | Qt::Key_0)});
     view.menu->addSeparator();
+    view.listPictures = view.menu->addMenu(QString());
+    view.listPictures->setObjectName("ViewMenu_ListPictures");
+    auto* sizes = new QActionGroup(view.listPictures);
+    for (auto [action, name] : {std::pair{&view.noPictures, "ViewMenu_NoPictures"},
+                                {&view.smallPictures, "ViewMenu_SmallPictures"},
+                                {&view.largePictures, "ViewMenu_LargePictures"}}) {
+        *action = item(view.listPictures, name, {});
+        (*action)->setCheckable(true);
+        sizes->addAction(*action);
+    }
+    view.menu->addSeparator();
     return view;
 }
 
@@ -45,4 +64,11 @@ void setViewMenuTexts(const ViewMenu& view, const StringSource& strings) {
     view.zoomOut->setStatusTip(text(strings, ZoomOutHint));
     view.actualSize->setText(text(strings, ActualSizeString));
     view.actualSize->setStatusTip(text(strings, ActualSizeHint));
+    view.listPictures->setTitle(text(strings, ListPicturesString));
+    view.noPictures->setText(text(strings, NoPicturesString));
+    view.smallPictures->setText(text(strings, SmallPicturesString));
+    view.largePictures->setText(text(strings, LargePicturesString));
+    for (QAction* size : view.listPictures->actions()) {
+        size->setStatusTip(text(strings, ListPicturesHint));
+    }
 }

@@ -13,7 +13,8 @@ class EditObserver {
     virtual void selectionChanged() {}
     // The working entry's settings: origin, radii, name, colours, pattern flag.
     virtual void entrySettingsChanged() {}
-    // The library's list of entries: read, emptied, an entry added, deleted or renamed.
+    // The library's list of entries: read, emptied, an entry added, deleted, renamed, moved or
+    // replaced.
     virtual void entryListChanged() {}
     // Another entry became current, or none; the working copy holds it now.
     virtual void currentEntryChanged() {}

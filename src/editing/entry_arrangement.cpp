@@ -18,6 +18,8 @@ bool moveCurrentEntry(EditContext& ctx, int to) {
     moveEntryData(library, from, to);
     library.currentEntry = to;
     library.libraryModified = true;
+    ctx.observer.entryListChanged();
+    ctx.observer.currentEntryChanged();  // the same entry, at another number
     return true;
 }
 
@@ -36,6 +38,7 @@ bool duplicateCurrentEntry(EditContext& ctx) {
     copy.name.assign(freeCopyName(library, copy.name.view()));
     insertEntryData(library, n + 1, copy, library.entities(n));
     library.libraryModified = true;
+    ctx.observer.entryListChanged();
     switchToEntry(ctx, n + 1);
     return true;
 }

@@ -126,6 +126,7 @@ int bringEntries(EditContext& ctx, const Library& source, std::span<const int> n
     }
     if (brought > 0) {
         library.libraryModified = true;
+        ctx.observer.entryListChanged();
         switchToEntry(ctx, shown);
     }
     return brought;

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "app/drawing_zoom.h"
+#include "app/entry_list.h"
 #include "app/library_io.h"
 #include "edit_form_fixture.h"
 
@@ -95,6 +96,7 @@ TEST_F(ZoomTest, TheWindowGrowsWithTheZoomScrollsBeyondTheScreenAndIsTheClassicO
     EXPECT_EQ(form().centralWidget()->size(),
               classic + QSize(shown.width() - 310 + 12 + 16, shown.height() - 310));
     EXPECT_EQ(form().widgets().SymbList->x() - form().widgets().RightLnIndex->x(), 336 - 322 + 16);
+    EXPECT_EQ(form().widgets().SymbFilter->x(), form().widgets().SymbList->x());
     EXPECT_TRUE(form().viewMenu().actualSize->isEnabled());
 
     form().setZoom(MaxZoom + 3);  // brought into range
@@ -109,7 +111,8 @@ TEST_F(ZoomTest, TheWindowGrowsWithTheZoomScrollsBeyondTheScreenAndIsTheClassicO
     EXPECT_EQ(form().zoom(), 1);
     EXPECT_EQ(form().centralWidget()->size(), QSize(466, 364));
     EXPECT_EQ(form().widgets().DispBox->geometry(), QRect(12, 31, 310, 310));
-    EXPECT_EQ(form().widgets().SymbList->geometry(), QRect(336, 48, 121, 292));
+    EXPECT_EQ(form().widgets().SymbFilter->geometry(), QRect(336, 48, 121, 20));
+    EXPECT_EQ(form().widgets().SymbList->geometry(), QRect(336, 70, 121, 270));
     EXPECT_EQ(form().widgets().LeftLnIndex->geometry(), QRect(0, 179, 16, 16));
     EXPECT_EQ(form().widgets().RightLnIndex->geometry(), QRect(322, 179, 16, 16));
     EXPECT_FALSE(form().viewMenu().zoomOut->isEnabled());
@@ -130,18 +133,23 @@ TEST_F(ZoomTest, TheZoomAndThePanelsAreFoundAgainAfterARestart) {
     form().setZoom(4);
     auto* dock = form().findChild<QDockWidget*>("InspectorDock");
     dock->toggleViewAction()->trigger();
+    form().viewMenu().largePictures->trigger();
     form().close();
 
     startWithTree();
     EXPECT_EQ(form().zoom(), 4);
+    EXPECT_TRUE(form().viewMenu().largePictures->isChecked());
+    EXPECT_EQ(form().entryList().pictures(), ListPictures::Large);
     EXPECT_EQ(form().widgets().symBox->width(), 4 * 310);
     EXPECT_TRUE(form().findChild<QDockWidget*>("InspectorDock")->isVisible());
 
     // Settings that make no sense give the classic window.
-    writeFile("program.ini", "[View]\r\nZoom=99\r\nPanels=@Variant(\\0\\0\\0\\x7f)\r\n");
+    writeFile("program.ini",
+              "[View]\r\nZoom=99\r\nListPictures=30\r\nPanels=@Variant(\\0\\0\\0\\x7f)\r\n");
     startWithTree();
     EXPECT_EQ(form().zoom(), 1);
     EXPECT_FALSE(form().findChild<QDockWidget*>("InspectorDock")->isVisible());
+    EXPECT_EQ(form().entryList().pictures(), ListPictures::Small);
 }
 
 TEST(DrawingZoom, TheMiddleOfABlockMapsBackToItsPixel) {

@@ -4,13 +4,16 @@
 
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editing/clipboard.h"
 #include "editing/colours.h"
 #include "editing/drawing_tools.h"
+#include "editing/entry_arrangement.h"
 #include "editing/entry_commands.h"
 #include "editing/entry_session.h"
+#include "editing/entry_transfer.h"
 #include "editing/escape.h"
 #include "editing/pointer_input.h"
 #include "editing/release_outcome.h"
@@ -39,6 +42,7 @@ class MirrorView : public EditObserver {
     void selectionChanged() override { copySelection(); }
     void entrySettingsChanged() override { copySettings(); }
     void entryListChanged() override { copyEntryList(); }
+    void entryStored(int /*n*/) override { copyEntryList(); }
     void currentEntryChanged() override {
         currentEntry_ = s_.library.currentEntry;
         copyEntities();
@@ -57,7 +61,7 @@ class MirrorView : public EditObserver {
         if (!(settings_ == s_.work.workEntry)) {
             stale += " settings";
         }
-        if (names_ != namesOf(s_)) {
+        if (entries_ != entriesOf(s_)) {
             stale += " entry list";
         }
         if (currentEntry_ != s_.library.currentEntry) {
@@ -71,23 +75,28 @@ class MirrorView : public EditObserver {
         const auto& slots = s.work.workEntities;
         return {slots.begin(), slots.begin() + s.work.workEntityCount};
     }
-    static std::vector<std::string> namesOf(const EditorState& s) {
-        std::vector<std::string> names;
+    // Each entry as stored in the library: its settings, then its entities.
+    using StoredEntry = std::pair<LibraryEntry, std::vector<Entity>>;
+    static std::vector<StoredEntry> entriesOf(const EditorState& s) {
+        std::vector<StoredEntry> entries;
         for (int n = 1; n <= s.library.entryCount; ++n) {
-            names.emplace_back(s.library.entry(n).name.view());
+            const EntityArray& slots = s.library.entities(n);
+            entries.emplace_back(
+                s.library.entry(n),
+                std::vector<Entity>(slots.begin(), slots.begin() + countEntities(slots)));
         }
-        return names;
+        return entries;
     }
     void copyEntities() { entities_ = entitiesOf(s_); }
     void copySelection() { selection_ = s_.selection; }
     void copySettings() { settings_ = s_.work.workEntry; }
-    void copyEntryList() { names_ = namesOf(s_); }
+    void copyEntryList() { entries_ = entriesOf(s_); }
 
     const EditorState& s_;
     std::vector<Entity> entities_;
     Selection selection_{};
     LibraryEntry settings_;
-    std::vector<std::string> names_;
+    std::vector<StoredEntry> entries_;
     int32_t currentEntry_ = 0;
 };
 
@@ -161,7 +170,7 @@ class EditObserverTest : public EditorFixture {
     int act() {
         const DisplayPoint p = randomPoint();
         const DisplayPoint q = randomPoint();
-        const int action = std::uniform_int_distribution<int>(0, 18)(random);
+        const int action = std::uniform_int_distribution<int>(0, 21)(random);
         switch (action) {
             case 0:
                 tbLineBtn_Click(watched);
@@ -220,6 +229,18 @@ class EditObserverTest : public EditorFixture {
                 break;
             case 18:
                 EditMenu_Transform_Click(watched, {static_cast<TransformKind>(p.x % 5)});
+                break;
+            case 19:
+                moveCurrentEntry(watched, state.library.currentEntry + (p.x % 2 == 0 ? 1 : -1));
+                break;
+            case 20:
+                duplicateCurrentEntry(watched);
+                break;
+            case 21:
+                // Into the same library: every name is taken, and each answer is tried.
+                copyCurrentEntry(watched);
+                ui.choices.push_back(p.y % 3);
+                pasteEntries(watched);
                 break;
         }
         return action;
