@@ -41,8 +41,9 @@ void TEditForm::connectListPictures() {
     }
     connect(&editSignals_, &EditSignals::libraryEntriesChanged, entryList_,
             &EntryListView::picturesChanged);
-    connect(&editSignals_, &EditSignals::libraryEntryStored, entryList_,
-            &EntryListView::picturesChanged);
+    // A stored entry out of sight is drawn anew when it is scrolled into sight.
+    connect(&editSignals_, &EditSignals::libraryEntryStored, widgets_.SymbList->viewport(),
+            qOverload<>(&QWidget::update));
     showListPictures(keptListPictures());
 }
 

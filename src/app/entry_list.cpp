@@ -173,17 +173,18 @@ bool EntryListView::dropRow(QDropEvent& event) {
     return true;
 }
 
+// The rows in sight come first and alone, so that the start-up and a switch of entries never
+// wait for the pictures of a whole library; the rest follow at the paint that shows those.
 void EntryListView::askForPictures() {
     askPending_ = false;
-    if (!allAsked_) {
-        allAsked_ = true;
-        cache_.prepare(library_, 1, library_.entryCount);
-        return;
-    }
     const QModelIndex top = list_.indexAt(QPoint(0, 0));
     const QModelIndex bottom = list_.indexAt(QPoint(0, list_.viewport()->height() - 1));
     if (top.isValid()) {
         const int last = bottom.isValid() ? bottom.row() : list_.count() - 1;
         cache_.prepare(library_, top.row() + 1, last + 1);
+    }
+    if (!allAsked_ && cache_.idle()) {
+        allAsked_ = true;
+        cache_.prepare(library_, 1, library_.entryCount);
     }
 }

@@ -30,7 +30,7 @@ class EntryListView : public QObject {
     void clearFilter();
     void setPictures(ListPictures pictures);
     // Asks at the next paint for the pictures that no longer show their entry: after entries
-    // were read, added, moved or stored; only those whose content changed are drawn again.
+    // were read, added or moved; only those whose content changed are drawn again.
     void picturesChanged();
     ListPictures pictures() const { return static_cast<ListPictures>(cache_.size()); }
     EntryPictureCache& pictureCache() { return cache_; }
@@ -42,7 +42,7 @@ class EntryListView : public QObject {
     void applyFilter();
     bool filterKey(int key);
     bool dropRow(QDropEvent& event);
-    // After a paint: the pictures of the rows in sight, then once per filling all of them.
+    // After a paint: the pictures of the rows in sight; once those are drawn, all the others.
     void askForPictures();
 
     QListWidget& list_;
