@@ -174,9 +174,10 @@ class EllipseOutline {
         return d.x == 0 && d.y == 0 ? Direction{1, 0} : d;
     }
 
-    // Calls visit(pixel, ring index) for the pixels on a size x size surface.
-    template <typename Visit>
-    void forEachOnSurface(int32_t size, Visit visit) const {
+    // Calls visit(pixel, ring index) for the pixels on a size x size surface whose ring index
+    // is wanted; a pixel is only worked out once its index is wanted.
+    template <typename Wanted, typename Visit>
+    void forEachOnSurface(int32_t size, Wanted wanted, Visit visit) const {
         for (int quadrant = 0; quadrant < 4; ++quadrant) {
             // The quarter indexes this quadrant uses, and the ring index of the first.
             int64_t low = quadrant >= 2 ? onRow_ : 0;
@@ -191,11 +192,11 @@ class EllipseOutline {
             // Rows: i in [0, rows_) lies on row firstRow_ - i (mirrored: cy2_ - that).
             clippedVisit(std::max<int64_t>(low, 0), std::min(high, rows_ - 1),
                          flipsRows ? cy2_ - firstRow_ : firstRow_, flipsRows ? 1 : -1, size,
-                         quadrant, base, reversed, visit);
+                         quadrant, base, reversed, wanted, visit);
             // Columns: i in [rows_, quarter_) lies on column lastColumn_ + rows_ - i.
             clippedVisit(std::max(low, rows_), high,
                          flipsColumns ? cx2_ - lastColumn_ - rows_ : lastColumn_ + rows_,
-                         flipsColumns ? 1 : -1, size, quadrant, base, reversed, visit);
+                         flipsColumns ? 1 : -1, size, quadrant, base, reversed, wanted, visit);
         }
     }
 
@@ -236,9 +237,10 @@ class EllipseOutline {
     }
 
     // Visits quarter indexes [first, last] whose coordinate start + sign * i is on the surface.
-    template <typename Visit>
+    template <typename Wanted, typename Visit>
     void clippedVisit(int64_t first, int64_t last, int64_t start, int sign, int32_t size,
-                      int quadrant, int64_t base, bool reversed, Visit& visit) const {
+                      int quadrant, int64_t base, bool reversed, Wanted& wanted,
+                      Visit& visit) const {
         if (sign < 0) {
             first = std::max(first, start - (size - 1));
             last = std::min(last, start);
@@ -248,9 +250,13 @@ class EllipseOutline {
         }
         const int64_t firstOfQuadrant = quadrant >= 2 ? onRow_ : 0;
         for (int64_t i = first; i <= last; ++i) {
+            const int64_t k = base + (reversed ? lastOf(0) - i : i - firstOfQuadrant);
+            if (!wanted(k)) {
+                continue;
+            }
             const DisplayPoint p = mirrored(quadrant, quarterAt(i));
             if (onSurface(p.x, p.y, size)) {
-                visit(p, base + (reversed ? lastOf(0) - i : i - firstOfQuadrant));
+                visit(p, k);
             }
         }
     }
@@ -349,10 +355,10 @@ void arcPixels(int64_t left, int64_t top, int64_t right, int64_t bottom, Display
     const int64_t length = whole ? n : firstTrue(0, n, [&](int64_t m) {
         return !inSweep(outline.direction(outline.at((first + m) % n)));
     });
-    outline.forEachOnSurface(size, [&](DisplayPoint p, int64_t k) {
-        const int64_t step = k >= first ? k - first : k - first + n;
-        if (step < length) {
-            out.push_back({p.x, p.y, step});
-        }
-    });
+    const auto stepOf = [&](int64_t k) { return k >= first ? k - first : k - first + n; };
+    outline.forEachOnSurface(
+        size, [&](int64_t k) { return stepOf(k) < length; },
+        [&](DisplayPoint p, int64_t k) {
+            out.push_back({p.x, p.y, stepOf(k)});
+        });
 }
