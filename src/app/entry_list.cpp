@@ -59,18 +59,18 @@ EntryListView::EntryListView(QListWidget& list, QLineEdit& filter, const Library
                              std::function<void(int, int)> moveEntry, QObject* parent)
     : QObject(parent),
       list_(list),
+      rows_(*list.viewport()),
       filter_(filter),
       library_(library),
       moveEntry_(std::move(moveEntry)) {
     list_.setItemDelegate(new PictureDelegate(cache_, library_, &list_));
     list_.setDragDropMode(QAbstractItemView::InternalMove);
     list_.setDefaultDropAction(Qt::MoveAction);
-    list_.viewport()->installEventFilter(this);
+    rows_.installEventFilter(this);
     filter_.setClearButtonEnabled(true);
     filter_.installEventFilter(this);
     connect(&filter_, &QLineEdit::textChanged, this, &EntryListView::applyFilter);
-    connect(&cache_, &EntryPictureCache::picturesReady, list_.viewport(),
-            qOverload<>(&QWidget::update));
+    connect(&cache_, &EntryPictureCache::picturesReady, &rows_, qOverload<>(&QWidget::update));
 }
 
 void EntryListView::refresh() {
@@ -96,12 +96,12 @@ void EntryListView::setPictures(ListPictures pictures) {
     cache_.setSize(static_cast<int>(pictures));
     allAsked_ = false;
     list_.doItemsLayout();
-    list_.viewport()->update();
+    rows_.update();
 }
 
 void EntryListView::picturesChanged() {
     allAsked_ = false;
-    list_.viewport()->update();
+    rows_.update();
 }
 
 void EntryListView::applyFilter() {
@@ -120,7 +120,7 @@ bool EntryListView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &filter_ && event->type() == QEvent::KeyPress) {
         return filterKey(static_cast<QKeyEvent*>(event)->key());
     }
-    if (watched == list_.viewport()) {
+    if (watched == &rows_) {
         if (event->type() == QEvent::Drop) {
             return dropRow(static_cast<QDropEvent&>(*event));
         }
@@ -178,7 +178,7 @@ bool EntryListView::dropRow(QDropEvent& event) {
 void EntryListView::askForPictures() {
     askPending_ = false;
     const QModelIndex top = list_.indexAt(QPoint(0, 0));
-    const QModelIndex bottom = list_.indexAt(QPoint(0, list_.viewport()->height() - 1));
+    const QModelIndex bottom = list_.indexAt(QPoint(0, rows_.height() - 1));
     if (top.isValid()) {
         const int last = bottom.isValid() ? bottom.row() : list_.count() - 1;
         cache_.prepare(library_, top.row() + 1, last + 1);

@@ -46,6 +46,9 @@ class EntryListView : public QObject {
     void askForPictures();
 
     QListWidget& list_;
+    // The list's viewport, kept from the start: its events still come while the list is being
+    // destroyed, when the list can no longer be asked for it.
+    QWidget& rows_;
     QLineEdit& filter_;
     const Library& library_;
     std::function<void(int, int)> moveEntry_;

@@ -77,6 +77,14 @@ TEST(EntryCopyBetweenEditors, AnEntryCopiedInOneRunningEditorIsPastedInAnother) 
     ASSERT_TRUE(one.open(QIODevice::WriteOnly));
     one.write(OneSymbol);
     one.close();
+    // The window system's session bus library keeps a buffer to the end of a real X client;
+    // in a sanitizer build that is no leak of the editor's.
+    QFile suppressions(folder.filePath("leaks.supp"));
+    ASSERT_TRUE(suppressions.open(QIODevice::WriteOnly));
+    suppressions.write("leak:libdbus-1.so\n");
+    suppressions.close();
+    ::setenv("LSAN_OPTIONS", ("suppressions=" + suppressions.fileName()).toLocal8Bit().constData(),
+             1);
 
     const pid_t copier = startEditor(server.display(), "copy", three.fileName().toStdString());
     ASSERT_GT(copier, 0);

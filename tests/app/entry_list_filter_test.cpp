@@ -2,6 +2,7 @@
 
 #include "app/entry_list.h"
 #include "edit_form_fixture.h"
+#include "modal_answerer.h"
 
 namespace {
 
@@ -54,3 +55,25 @@ TEST_F(EditFormTest, TheFilterNarrowsTheListAndTheArrangementKeysReorderIt) {
 }
 
 }  // namespace
+
+// An entry's picture follows its edit once the edit is stored, here by a save, which neither
+// switches the entry nor fills the list again.
+TEST_F(EditFormTest, AnEntrysPictureFollowsItsEditOnceItIsStored) {
+    TEditForm& f = start(writeFile("survey.sym", ThreeSymbols));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    EntryPictureCache& pictures = f.entryList().pictureCache();
+    const Library& library = f.state().library;
+    QTRY_VERIFY(!pictures.find(library, 1).isNull());
+    const QImage drawn = pictures.find(library, 1);
+
+    action(C::EditMenu_SelectAll)->trigger();
+    action(C::EditMenu_Delete)->trigger();
+    EXPECT_EQ(pictures.find(library, 1), drawn);  // not stored yet
+    {
+        const ModalAnswerer answerer(QMessageBox::No);  // not the host's default library
+        action(C::LibMenu_Save)->trigger();
+    }
+    ASSERT_FALSE(library.libraryModified);
+    QTRY_VERIFY(!pictures.find(library, 1).isNull());
+    EXPECT_NE(pictures.find(library, 1), drawn);
+}
