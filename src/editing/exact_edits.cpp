@@ -24,6 +24,13 @@ DisplayPoint endOf(const Entity& e) {
     return {e.x2, e.y2};
 }
 
+void setEnds(Entity& e, DisplayPoint start, DisplayPoint end) {
+    e.x1 = start.x;
+    e.y1 = start.y;
+    e.x2 = end.x;
+    e.y2 = end.y;
+}
+
 // Whole pixels far outside the area stay far outside: nothing from the text overflows.
 int32_t pixelOf(double value) {
     return roundHalfEven(std::clamp(value, -1e6, 1e6));
@@ -33,6 +40,26 @@ int32_t pixelOf(double value) {
 DisplayPoint scaledAbout(RealPoint centre, DisplayPoint p, double scale) {
     return {pixelOf(centre.x + (p.x - double{centre.x}) * scale),
             pixelOf(centre.y + (p.y - double{centre.y}) * scale)};
+}
+
+// Sets the coordinate of the start or end point that `field` names; false for other fields.
+bool setEndCoordinate(EntityField field, double cells, DisplayPoint& start, DisplayPoint& end) {
+    switch (field) {
+        case EntityField::StartX:
+            start.x = xOfCells(cells);
+            return true;
+        case EntityField::StartY:
+            start.y = yOfCells(cells);
+            return true;
+        case EntityField::EndX:
+            end.x = xOfCells(cells);
+            return true;
+        case EntityField::EndY:
+            end.y = yOfCells(cells);
+            return true;
+        default:
+            return false;
+    }
 }
 
 void storeEdited(EditContext& ctx, int32_t index, const Entity& e) {
@@ -53,10 +80,7 @@ EditRefusal storeArcThrough(EditContext& ctx, int32_t index, DisplayPoint s, Dis
     if (!IsValidCentre(centre)) {
         return EditRefusal::NoCentre;
     }
-    arc.x1 = s.x;
-    arc.y1 = s.y;
-    arc.x2 = e.x;
-    arc.y2 = e.y;
+    setEnds(arc, s, e);
     arc.centreX = centre.x;
     arc.centreY = centre.y;
     storeEdited(ctx, index, arc);
@@ -67,29 +91,13 @@ EditRefusal editLine(EditContext& ctx, int32_t index, EntityField field, double 
     Entity line = ctx.state.work.workEntities[index - 1];
     DisplayPoint start = startOf(line);
     DisplayPoint end = endOf(line);
-    switch (field) {
-        case EntityField::StartX:
-            start.x = xOfCells(cells);
-            break;
-        case EntityField::StartY:
-            start.y = yOfCells(cells);
-            break;
-        case EntityField::EndX:
-            end.x = xOfCells(cells);
-            break;
-        case EntityField::EndY:
-            end.y = yOfCells(cells);
-            break;
-        default:
-            return EditRefusal::None;  // a line has no centre or radius
+    if (!setEndCoordinate(field, cells, start, end)) {
+        return EditRefusal::None;  // a line has no centre or radius
     }
     if (!PointInArea(start) || !PointInArea(end)) {
         return EditRefusal::OffArea;
     }
-    line.x1 = start.x;
-    line.y1 = start.y;
-    line.x2 = end.x;
-    line.y2 = end.y;
+    setEnds(line, start, end);
     storeEdited(ctx, index, line);
     return EditRefusal::None;
 }
@@ -113,10 +121,7 @@ EditRefusal moveArcCentre(EditContext& ctx, int32_t index, EntityField field, do
     if (!IsValidCentre(centre)) {
         return EditRefusal::NoCentre;
     }
-    arc.x1 = s.x;
-    arc.y1 = s.y;
-    arc.x2 = e.x;
-    arc.y2 = e.y;
+    setEnds(arc, s, e);
     arc.centreX = centre.x;
     arc.centreY = centre.y;
     storeEdited(ctx, index, arc);
@@ -128,19 +133,11 @@ EditRefusal editArc(EditContext& ctx, int32_t index, EntityField field, double c
     const DisplayPoint middle = ArcMidpoint(arc);
     DisplayPoint start = startOf(arc);
     DisplayPoint end = endOf(arc);
+    if (setEndCoordinate(field, cells, start, end)) {
+        // The end points bend the arc through its middle point, as their grips do.
+        return storeArcThrough(ctx, index, start, end, middle);
+    }
     switch (field) {
-        case EntityField::StartX:
-            start.x = xOfCells(cells);
-            break;
-        case EntityField::StartY:
-            start.y = yOfCells(cells);
-            break;
-        case EntityField::EndX:
-            end.x = xOfCells(cells);
-            break;
-        case EntityField::EndY:
-            end.y = yOfCells(cells);
-            break;
         case EntityField::CentreX:
         case EntityField::CentreY:
             return moveArcCentre(ctx, index, field, cells);
@@ -155,9 +152,9 @@ EditRefusal editArc(EditContext& ctx, int32_t index, EntityField field, double c
                                    scaledAbout(centre, end, scale),
                                    scaledAbout(centre, middle, scale));
         }
+        default:
+            return EditRefusal::None;
     }
-    // The end points bend the arc through its middle point, as their grips do.
-    return storeArcThrough(ctx, index, start, end, middle);
 }
 
 }  // namespace
