@@ -64,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int choice = data[0] % 17;
     if (choice >= 14) {
         const LibraryEntry before = state.work.workEntry;
-        const EditRefusal refusal = editEntryField(ctx, static_cast<EntryField>(choice - 14), typed);
+        const EditRefusal refusal =
+            editEntryField(ctx, static_cast<EntryField>(choice - 14), typed);
         const LibraryEntry& after = state.work.workEntry;
         check(refusal != EditRefusal::None ? after == before
                                            : PointInArea({after.originX, after.originY}) &&

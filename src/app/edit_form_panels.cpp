@@ -3,8 +3,8 @@
 
 #include "app/edit_form.h"
 #include "app/inspector_panel.h"
-#include "app/problems_panel.h"
 #include "app/preview_panel.h"
+#include "app/problems_panel.h"
 
 namespace {
 

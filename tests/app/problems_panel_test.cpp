@@ -59,7 +59,8 @@ TEST_F(EditFormTest, ProblemsPanelLeadsToTheFaultAndASaveWithErrorsAsksFirst) {
         EXPECT_TRUE(dock->isVisible());
         action(C::LibMenu_Save)->trigger();
         ASSERT_EQ(script.messageTexts().size(), 2u);
-        EXPECT_TRUE(QString::fromStdString(script.messageTexts()[0]).startsWith("Errors: 1, warnings:"));
+        EXPECT_TRUE(
+            QString::fromStdString(script.messageTexts()[0]).startsWith("Errors: 1, warnings:"));
     }
     EXPECT_FALSE(QFile::exists(QString::fromStdString(file)));
 
