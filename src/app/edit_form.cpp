@@ -270,7 +270,8 @@ void TEditForm::fitToTexts() {
     for (int prompt : StatusPanelStrings) {
         statusTexts << QString::fromStdString(strings_.loadText(prompt));
     }
-    fitEditFormToTexts(*centralWidget(), widgets_, statusTexts);
+    const int pictureSide = entryList_ ? static_cast<int>(entryList_->pictures()) : 0;
+    fitEditFormToTexts(*centralWidget(), widgets_, statusTexts, pictureSide);
     // The fitted form is the one the zoom grows.
     keepClassicGeometry();
     layOutForZoom();

@@ -138,23 +138,27 @@ int panelWidthFor(const QLabel& panel, const QString& text) {
            panel.contentsMargins().right();
 }
 
-// The width the entry list needs to show its widest name beside its scroll bar.
-int listWidthFor(const QListWidget& list) {
+// The width the entry list needs to show its widest name, after its picture when it shows
+// them, beside its scroll bar.
+int listWidthFor(const QListWidget& list, int pictureSide) {
     const QFontMetrics metrics = list.fontMetrics();
     int widest = 0;
     for (int row = 0; row < list.count(); ++row) {
         widest = std::max(widest, metrics.horizontalAdvance(list.item(row)->text()));
     }
     const QStyle* style = list.style();
-    return widest + 2 * (list.frameWidth() + style->pixelMetric(QStyle::PM_FocusFrameHMargin)) +
-           metrics.horizontalAdvance(QLatin1Char('x')) +
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin);
+    if (pictureSide > 0) {
+        widest += pictureSide + 2 * (margin + 1);  // as the item delegate spaces a decoration
+    }
+    return widest + 2 * (list.frameWidth() + margin) + metrics.horizontalAdvance(QLatin1Char('x')) +
            style->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 }  // namespace
 
 void fitEditFormToTexts(QWidget& client, const EditFormWidgets& widgets,
-                        const QStringList& statusTexts) {
+                        const QStringList& statusTexts, int listPictureSide) {
     // The position panel takes what the widest position, with a decimal, needs; the message
     // panel the rest of the designed width, or more when its widest text needs more.
     QLabel& position = *widgets.statusPanels[1];
@@ -173,6 +177,6 @@ void fitEditFormToTexts(QWidget& client, const EditFormWidgets& widgets,
         messages.fontMetrics().height() - QFontMetrics(designedFont(messages.font())).height();
     widgets.StatusBar->setMinimumSize(widgets.StatusBar->sizeHint().width(),
                                       StatusBarHeight + std::max(0, lineGrowth));
-    widgets.SymbList->setMinimumWidth(listWidthFor(*widgets.SymbList));
+    widgets.SymbList->setMinimumWidth(listWidthFor(*widgets.SymbList, listPictureSide));
     fitToContents(client);
 }

@@ -49,7 +49,8 @@ EditFormWidgets buildEditFormWidgets(QWidget& client, const FormCommands& comman
 
 // Grows the components and client to their texts in the font they have (fitToContents):
 // the status bar's panels to the widest of the texts each shows (panel 0: statusTexts; panel
-// 1: the pointer position), the entry list to its widest name. At the designed font, where
-// the texts fit, everything stays where the form places it.
+// 1: the pointer position), the entry list to its widest name beside pictures of
+// listPictureSide pixels (0: none). At the designed font, where the texts fit, everything
+// stays where the form places it.
 void fitEditFormToTexts(QWidget& client, const EditFormWidgets& widgets,
-                        const QStringList& statusTexts);
+                        const QStringList& statusTexts, int listPictureSide);

@@ -52,4 +52,5 @@ void TEditForm::showListPictures(ListPictures pictures) {
     viewMenu_.noPictures->setChecked(pictures == ListPictures::None);
     viewMenu_.smallPictures->setChecked(pictures == ListPictures::Small);
     viewMenu_.largePictures->setChecked(pictures == ListPictures::Large);
+    fitToTexts();  // the names keep their room beside the pictures
 }

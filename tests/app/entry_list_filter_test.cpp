@@ -54,6 +54,25 @@ TEST_F(EditFormTest, TheFilterNarrowsTheListAndTheArrangementKeysReorderIt) {
     EXPECT_EQ(f.windowTitle().toStdString(), "Symbol Editor - Well 2");
 }
 
+// A long name keeps its room beside the pictures at every size: the list grows instead of
+// cutting it short.
+TEST_F(EditFormTest, NamesStayWholeBesidePicturesOfEverySize) {
+    const QByteArray longName =
+        "S Boundary stone east\r\nP    100   100     0    20     1\r\nE\r\n";
+    TEditForm& f = start(writeFile("long.sym", ThreeSymbols + longName));
+    QListWidget* list = f.widgets().SymbList;
+    for (QAction* size :
+         {f.viewMenu().noPictures, f.viewMenu().smallPictures, f.viewMenu().largePictures}) {
+        size->trigger();
+        const QRect row = list->visualItemRect(list->item(3));
+        const int side = static_cast<int>(f.entryList().pictures());
+        EXPECT_GE(list->viewport()->width(),
+                  side + list->fontMetrics().horizontalAdvance("Boundary stone east"))
+            << size->text().toStdString();
+        EXPECT_FALSE(row.isEmpty());
+    }
+}
+
 }  // namespace
 
 // An entry's picture follows its edit once the edit is stored, here by a save, which neither
