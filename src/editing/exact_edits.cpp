@@ -68,6 +68,19 @@ void storeEdited(EditContext& ctx, int32_t index, const Entity& e) {
     ctx.ui.invalidateDrawing();
 }
 
+// The arc with its ends at s and e about centre, unless no arc can have that centre.
+EditRefusal storeArc(EditContext& ctx, int32_t index, Entity arc, DisplayPoint s, DisplayPoint e,
+                     RealPoint centre) {
+    if (!IsValidCentre(centre)) {
+        return EditRefusal::NoCentre;
+    }
+    setEnds(arc, s, e);
+    arc.centreX = centre.x;
+    arc.centreY = centre.y;
+    storeEdited(ctx, index, arc);
+    return EditRefusal::None;
+}
+
 // The arc from s to e through m, as the pointer builds one from three points.
 EditRefusal storeArcThrough(EditContext& ctx, int32_t index, DisplayPoint s, DisplayPoint e,
                             DisplayPoint m) {
@@ -77,14 +90,7 @@ EditRefusal storeArcThrough(EditContext& ctx, int32_t index, DisplayPoint s, Dis
     Entity arc = ctx.state.work.workEntities[index - 1];
     RealPoint centre;
     ArcThroughPoints(s, e, m, centre, arc.arcFlag);
-    if (!IsValidCentre(centre)) {
-        return EditRefusal::NoCentre;
-    }
-    setEnds(arc, s, e);
-    arc.centreX = centre.x;
-    arc.centreY = centre.y;
-    storeEdited(ctx, index, arc);
-    return EditRefusal::None;
+    return storeArc(ctx, index, arc, s, e, centre);
 }
 
 EditRefusal editLine(EditContext& ctx, int32_t index, EntityField field, double cells) {
@@ -118,14 +124,7 @@ EditRefusal moveArcCentre(EditContext& ctx, int32_t index, EntityField field, do
     if (!PointInArea(s) || !PointInArea(e)) {
         return EditRefusal::OffArea;
     }
-    if (!IsValidCentre(centre)) {
-        return EditRefusal::NoCentre;
-    }
-    setEnds(arc, s, e);
-    arc.centreX = centre.x;
-    arc.centreY = centre.y;
-    storeEdited(ctx, index, arc);
-    return EditRefusal::None;
+    return storeArc(ctx, index, arc, s, e, centre);
 }
 
 EditRefusal editArc(EditContext& ctx, int32_t index, EntityField field, double cells) {
