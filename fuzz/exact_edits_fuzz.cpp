@@ -1,6 +1,6 @@
-// Feeds arbitrary typed text to the inspector's edits of a line, an arc and the entry. An edit
-// that is taken leaves every point on the drawing area and every arc with a centre, in one
-// undo step; one that is refused changes nothing.
+// Feeds arbitrary typed text to the exact values panel's edits of a line, an arc and the
+// entry. An edit that is taken leaves every point on the drawing area and every arc with a
+// centre, in one undo step; one that is refused changes nothing.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

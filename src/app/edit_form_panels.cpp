@@ -2,13 +2,13 @@
 // View menu.
 
 #include "app/edit_form.h"
-#include "app/inspector_panel.h"
+#include "app/exact_values_panel.h"
 #include "app/preview_panel.h"
 #include "app/problems_panel.h"
 
 namespace {
 
-constexpr TEditForm::PanelTexts InspectorTexts{.title = 307, .toggle = 338, .hint = 308};
+constexpr TEditForm::PanelTexts ExactValuesTexts{.title = 307, .toggle = 338, .hint = 308};
 constexpr TEditForm::PanelTexts ProblemsTexts{.title = 455, .toggle = 456, .hint = 457};
 constexpr TEditForm::PanelTexts PreviewTexts{.title = 400, .toggle = 401, .hint = 403};
 
@@ -42,7 +42,7 @@ void TEditForm::setPanelTexts() {
 
 // Every panel of the window, in the order of their toggles in the View menu.
 void TEditForm::createPanels() {
-    addPanel(new InspectorPanel(*this), "InspectorDock", InspectorTexts);
+    addPanel(new ExactValuesPanel(*this), "ExactValuesDock", ExactValuesTexts);
     problemsPanel_ = new ProblemsPanel(*this);
     addPanel(problemsPanel_, "ProblemsDock", ProblemsTexts, Qt::BottomDockWidgetArea);
     previewDock_ = addPanel(new PreviewPanel(*this), "PreviewDock", PreviewTexts);

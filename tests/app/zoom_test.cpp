@@ -131,7 +131,7 @@ TEST_F(ZoomTest, ADrawingMadeAtThreeTimesIsSavedAsTheSameDrawingMadeAtActualSize
 TEST_F(ZoomTest, TheZoomAndThePanelsAreFoundAgainAfterARestart) {
     startWithTree();
     form().setZoom(4);
-    auto* dock = form().findChild<QDockWidget*>("InspectorDock");
+    auto* dock = form().findChild<QDockWidget*>("ExactValuesDock");
     dock->toggleViewAction()->trigger();
     form().viewMenu().largePictures->trigger();
     form().close();
@@ -141,14 +141,14 @@ TEST_F(ZoomTest, TheZoomAndThePanelsAreFoundAgainAfterARestart) {
     EXPECT_TRUE(form().viewMenu().largePictures->isChecked());
     EXPECT_EQ(form().entryList().pictures(), ListPictures::Large);
     EXPECT_EQ(form().widgets().symBox->width(), 4 * 310);
-    EXPECT_TRUE(form().findChild<QDockWidget*>("InspectorDock")->isVisible());
+    EXPECT_TRUE(form().findChild<QDockWidget*>("ExactValuesDock")->isVisible());
 
     // Settings that make no sense give the classic window.
     writeFile("program.ini",
               "[View]\r\nZoom=99\r\nListPictures=30\r\nPanels=@Variant(\\0\\0\\0\\x7f)\r\n");
     startWithTree();
     EXPECT_EQ(form().zoom(), 1);
-    EXPECT_FALSE(form().findChild<QDockWidget*>("InspectorDock")->isVisible());
+    EXPECT_FALSE(form().findChild<QDockWidget*>("ExactValuesDock")->isVisible());
     EXPECT_EQ(form().entryList().pictures(), ListPictures::Small);
 }
 

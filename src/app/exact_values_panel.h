@@ -11,13 +11,14 @@
 
 class TEditForm;
 
-// The inspector: the selected entity, the selection or the entry in numbers, in grid cells as
-// the position read-out shows them, and typed values taken through the same edits as the
-// pointer's. It follows every change of the edit state the window signals.
-class InspectorPanel : public QWidget {
+// The exact values panel (titled by string 307): the selected entity, the selection or the
+// entry in numbers, in grid cells as the position read-out shows them, and typed values taken
+// through the same edits as the pointer's. It follows every change of the edit state the
+// window signals.
+class ExactValuesPanel : public QWidget {
     Q_OBJECT
   public:
-    explicit InspectorPanel(TEditForm& form);
+    explicit ExactValuesPanel(TEditForm& form);
 
     // Shows the state as it is now.
     void refresh();

@@ -1,4 +1,4 @@
-#include "app/inspector_panel.h"
+#include "app/exact_values_panel.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -69,11 +69,11 @@ void setValue(QLineEdit* field, const QString& value, const QString& fileUnits) 
 
 }  // namespace
 
-InspectorPanel::InspectorPanel(TEditForm& form) : form_(form) {
-    setObjectName("InspectorPanel");
+ExactValuesPanel::ExactValuesPanel(TEditForm& form) : form_(form) {
+    setObjectName("ExactValuesPanel");
     layout_ = new QFormLayout(this);
     kind_ = new QLabel(this);
-    kind_->setObjectName("InspectorKind");
+    kind_->setObjectName("ExactValuesKind");
     count_ = new QLabel(this);
     for (QLineEdit*& field : entityFields_) {
         field = numberField();
@@ -127,26 +127,26 @@ InspectorPanel::InspectorPanel(TEditForm& form) : form_(form) {
         refresh();
     });
 
-    connect(&form, &TEditForm::stringsLoaded, this, &InspectorPanel::setTexts);
+    connect(&form, &TEditForm::stringsLoaded, this, &ExactValuesPanel::setTexts);
     const EditSignals& changes = form.editSignals();
     for (auto signal :
          {&EditSignals::workEntitiesChanged, &EditSignals::workSelectionChanged,
           &EditSignals::workEntrySettingsChanged, &EditSignals::currentEntrySwitched}) {
-        connect(&changes, signal, this, &InspectorPanel::refresh);
+        connect(&changes, signal, this, &ExactValuesPanel::refresh);
     }
 }
 
-QLineEdit* InspectorPanel::numberField() {
+QLineEdit* ExactValuesPanel::numberField() {
     auto* field = new QLineEdit(this);
     field->setAlignment(Qt::AlignRight);
     // Wide enough for "20.0" and a little more, whatever the font.
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-000.0")) + 12);
     // Left without Enter, the field shows the value again rather than what was typed.
-    connect(field, &QLineEdit::editingFinished, this, &InspectorPanel::refresh);
+    connect(field, &QLineEdit::editingFinished, this, &ExactValuesPanel::refresh);
     return field;
 }
 
-QWidget* InspectorPanel::pair(QLineEdit* x, QLineEdit* y) {
+QWidget* ExactValuesPanel::pair(QLineEdit* x, QLineEdit* y) {
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
@@ -155,31 +155,31 @@ QWidget* InspectorPanel::pair(QLineEdit* x, QLineEdit* y) {
     return box;
 }
 
-void InspectorPanel::addRow(Row row, QWidget* field) {
+void ExactValuesPanel::addRow(Row row, QWidget* field) {
     captions_[row] = new QLabel(this);
     fields_[row] = field;
     layout_->addRow(captions_[row], field);
 }
 
-void InspectorPanel::showRows(std::initializer_list<Row> rows) {
+void ExactValuesPanel::showRows(std::initializer_list<Row> rows) {
     for (int row = 0; row < RowCount; ++row) {
         layout_->setRowVisible(row, std::find(rows.begin(), rows.end(), row) != rows.end());
     }
 }
 
-QLineEdit* InspectorPanel::entityField(EntityField field) const {
+QLineEdit* ExactValuesPanel::entityField(EntityField field) const {
     return entityFields_[static_cast<size_t>(field)];
 }
 
-QLineEdit* InspectorPanel::entryField(EntryField field) const {
+QLineEdit* ExactValuesPanel::entryField(EntryField field) const {
     return entryFields_[static_cast<size_t>(field)];
 }
 
-QString InspectorPanel::text(int number) const {
+QString ExactValuesPanel::text(int number) const {
     return QString::fromStdString(form_.strings().loadText(number));
 }
 
-void InspectorPanel::setTexts() {
+void ExactValuesPanel::setTexts() {
     const std::array<int, RowCount> captions{
         KindString,   SelectedString,   StartString,   EndString,    CentreString,
         RadiusString, WhichArcString,   ColourString,  LengthString, AngleString,
@@ -191,7 +191,7 @@ void InspectorPanel::setTexts() {
     refresh();
 }
 
-void InspectorPanel::refresh() {
+void ExactValuesPanel::refresh() {
     const EditorState& s = form_.state();
     shownEntity_ = 0;
     if (!Library::isValidNumber(s.library.currentEntry) || !s.library.isAllocated()) {
@@ -220,7 +220,7 @@ void InspectorPanel::refresh() {
     }
 }
 
-void InspectorPanel::showEntity(int32_t index) {
+void ExactValuesPanel::showEntity(int32_t index) {
     const EditorState& s = form_.state();
     const Entity& e = s.work.workEntities[index - 1];
     shownEntity_ = index;
@@ -265,7 +265,7 @@ void InspectorPanel::showEntity(int32_t index) {
     showRows({Kind, Start, End, Centre, Radius, WhichArc, Colour, Length, Angle});
 }
 
-void InspectorPanel::showSelection(int count) {
+void ExactValuesPanel::showSelection(int count) {
     const EditorState& s = form_.state();
     kind_->setText(text(SeveralString));
     count_->setText(QString::number(count));
@@ -284,7 +284,7 @@ void InspectorPanel::showSelection(int count) {
     showRows({Kind, Count, Colour});
 }
 
-void InspectorPanel::showEntry() {
+void ExactValuesPanel::showEntry() {
     const EditorState& s = form_.state();
     const LibraryEntry& entry = s.work.workEntry;
     kind_->setText(text(EntryString));
@@ -303,12 +303,12 @@ void InspectorPanel::showEntry() {
 }
 
 // Colours are set only while the entry uses them, as with the colour boxes.
-void InspectorPanel::showColour(int32_t colour, bool common) {
+void ExactValuesPanel::showColour(int32_t colour, bool common) {
     colour_->setCurrentIndex(common && colour >= 1 && colour <= ColourBoxCount ? colour - 1 : -1);
     colour_->setEnabled(form_.state().work.workEntry.useColours != 0);
 }
 
-void InspectorPanel::applyEntityField(EntityField field) {
+void ExactValuesPanel::applyEntityField(EntityField field) {
     const int32_t index = shownEntity_;
     const std::string typed = entityField(field)->text().toStdString();
     EditRefusal refusal = EditRefusal::None;
@@ -317,7 +317,7 @@ void InspectorPanel::applyEntityField(EntityField field) {
     warn(refusal);
 }
 
-void InspectorPanel::applyEntryField(EntryField field) {
+void ExactValuesPanel::applyEntryField(EntryField field) {
     const std::string typed = entryField(field)->text().toStdString();
     EditRefusal refusal = EditRefusal::None;
     form_.runHandler([&](EditContext& ctx) { refusal = editEntryField(ctx, field, typed); });
@@ -325,7 +325,7 @@ void InspectorPanel::applyEntryField(EntryField field) {
 }
 
 // A refused value is named in a warning; the field then shows the value it had.
-void InspectorPanel::warn(EditRefusal refusal) {
+void ExactValuesPanel::warn(EditRefusal refusal) {
     int message = 0;
     switch (refusal) {
         case EditRefusal::None:
