@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include "app/edit_form.h"
+#include "app/numbered_text.h"
 #include "editing/entry_session.h"
 #include "platform/catalogue.h"
 
@@ -19,17 +20,14 @@ constexpr int HtmlFilterString = 452;
 constexpr int WriteErrorString = 453;
 constexpr int WrittenString = 454;
 
-QString text(const StringSource& strings, int number) {
-    return QString::fromStdString(strings.loadText(number));
-}
-
 // The library's file name, or the kind's title while it has none.
 QString libraryName(const Library& library, const StringSource& strings) {
     if (!library.libraryFileName.empty()) {
         return QFileInfo(QString::fromLocal8Bit(library.libraryFileName)).fileName();
     }
-    return text(strings, library.libraryKind == LibraryKind::LineType ? LineTypeLibraryString
-                                                                      : SymbolLibraryString);
+    return numberedText(strings, library.libraryKind == LibraryKind::LineType
+                                     ? LineTypeLibraryString
+                                     : SymbolLibraryString);
 }
 
 }  // namespace
@@ -39,12 +37,12 @@ void LibMenu_PrintCatalogue_Click(TEditForm& form) {
     Library& library = ctx.state.library;
     const StringSource& strings = ctx.strings;
 
-    QFileDialog dialog(&form, text(strings, DialogTitleString));
+    QFileDialog dialog(&form, numberedText(strings, DialogTitleString));
     dialog.setObjectName(QStringLiteral("CatalogueDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QString pdf = text(strings, PdfFilterString);
-    const QString html = text(strings, HtmlFilterString);
+    const QString pdf = numberedText(strings, PdfFilterString);
+    const QString html = numberedText(strings, HtmlFilterString);
     dialog.setNameFilters({pdf, html});
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {

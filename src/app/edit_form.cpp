@@ -25,6 +25,7 @@
 #include "app/library_commands.h"
 #include "app/library_file_dialog.h"
 #include "app/library_io.h"
+#include "app/numbered_text.h"
 #include "display/palette.h"
 #include "display/primitives.h"
 #include "editing/clipboard.h"
@@ -198,8 +199,8 @@ void TEditForm::Form_Load() {
     emit stringsLoaded();
     setHelpContexts(commands_);
     setRecoveryCommandTexts();
-    widgets_.SymbFilter->setPlaceholderText(QString::fromStdString(strings_.loadText(366)));
-    widgets_.SymbFilter->setToolTip(QString::fromStdString(strings_.loadText(378)));
+    widgets_.SymbFilter->setPlaceholderText(numberedText(strings_, 366));
+    widgets_.SymbFilter->setToolTip(numberedText(strings_, 378));
     setProperty("helpContext", MainWindowHelpContext);
 
     // 11 to 13: the kind of library, from the command line, and what the window shows for it.
@@ -268,7 +269,7 @@ void TEditForm::fitToTexts() {
         statusTexts << action->statusTip();
     }
     for (int prompt : StatusPanelStrings) {
-        statusTexts << QString::fromStdString(strings_.loadText(prompt));
+        statusTexts << numberedText(strings_, prompt);
     }
     const int pictureSide = entryList_ ? static_cast<int>(entryList_->pictures()) : 0;
     fitEditFormToTexts(*centralWidget(), widgets_, statusTexts, pictureSide);
@@ -285,7 +286,7 @@ void TEditForm::useStringsModule(std::optional<StringsModule> module) {
     }
     const QString folder = module->folder;
     strings_.setStringsModule(std::move(module->texts));
-    const QString language = QString::fromStdString(strings_.loadText(LanguageString));
+    const QString language = numberedText(strings_, LanguageString);
     if (loadQtTranslations(qtTexts_, language)) {
         QCoreApplication::installTranslator(&qtTexts_);
         // Dates in the program's own lists too (the file dialogs follow the system's locale).

@@ -3,6 +3,7 @@
 
 #include "app/edit_form.h"
 #include "app/exact_values_panel.h"
+#include "app/numbered_text.h"
 #include "app/preview_panel.h"
 #include "app/problems_panel.h"
 
@@ -29,14 +30,11 @@ QDockWidget* TEditForm::addPanel(QWidget* content, const char* name, PanelTexts 
 
 void TEditForm::setPanelTexts() {
     for (const Panel& panel : panels_) {
-        const auto text = [this](int number) {
-            return QString::fromStdString(strings_.loadText(number));
-        };
-        panel.dock->setWindowTitle(text(panel.texts.title));
+        panel.dock->setWindowTitle(numberedText(strings_, panel.texts.title));
         // After the title, which the dock also gives its toggle.
         QAction* toggle = panel.dock->toggleViewAction();
-        toggle->setText(text(panel.texts.toggle));
-        toggle->setStatusTip(text(panel.texts.hint));
+        toggle->setText(numberedText(strings_, panel.texts.toggle));
+        toggle->setStatusTip(numberedText(strings_, panel.texts.hint));
     }
 }
 

@@ -2,6 +2,7 @@
 // that did not close normally, and the earlier versions of the library.
 
 #include "app/edit_form.h"
+#include "app/numbered_text.h"
 #include "app/recovery_commands.h"
 #include "app/version_commands.h"
 
@@ -36,9 +37,7 @@ void TEditForm::addRecoveryCommands() {
 }
 
 void TEditForm::setRecoveryCommandTexts() {
-    const auto text = [this](int number) {
-        return QString::fromStdString(strings_.loadText(number));
-    };
+    const auto text = [this](int number) { return numberedText(strings_, number); };
     LibMenu_Recover->setText(text(RecoverCaptionString));
     LibMenu_Recover->setStatusTip(text(RecoverHintString));
     LibMenu_Versions->setText(text(VersionsCaptionString));

@@ -10,6 +10,7 @@
 #include "app/edit_form.h"
 #include "app/entry_name_validator.h"
 #include "app/fit_to_contents.h"
+#include "app/numbered_text.h"
 #include "editing/colours.h"
 #include "editing/entry_commands.h"
 #include "editing/entry_session.h"
@@ -118,7 +119,7 @@ bool EntryDialog::event(QEvent* event) {
 void EntryDialog::Form_Activate() {
     const StringSource& strings = form_.strings();
     const EditorState& s = form_.state();
-    auto text = [&strings](int n) { return QString::fromStdString(strings.loadText(n)); };
+    auto text = [&strings](int n) { return numberedText(strings, n); };
     setProperty("helpContext", design_.addHelpContext);
 
     if (addMode()) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/edit_form.h"
+#include "app/numbered_text.h"
 #include "display/arc_geometry.h"
 #include "display/entity_measures.h"
 #include "display/palette.h"
@@ -176,7 +177,7 @@ QLineEdit* ExactValuesPanel::entryField(EntryField field) const {
 }
 
 QString ExactValuesPanel::text(int number) const {
-    return QString::fromStdString(form_.strings().loadText(number));
+    return numberedText(form_.strings(), number);
 }
 
 void ExactValuesPanel::setTexts() {

@@ -2,13 +2,11 @@
 
 #include <utility>
 
+#include "app/numbered_text.h"
+
 namespace {
 
 using C = Command;
-
-QString text(const StringSource& strings, int number) {
-    return QString::fromStdString(strings.loadText(number));
-}
 
 constexpr std::pair<Command, int> MenuHints[] = {
     {C::LibMenu_New, 45},
@@ -143,7 +141,7 @@ void setShortHint(QWidget* widget, const QString& hint) {
 
 void setMenuHints(const FormCommands& commands, const StringSource& strings) {
     for (const auto& [command, number] : MenuHints) {
-        commands.action(command)->setStatusTip(text(strings, number));
+        commands.action(command)->setStatusTip(numberedText(strings, number));
     }
 }
 
@@ -151,20 +149,20 @@ void setButtonHints(const FormCommands& commands, const EditFormWidgets& widgets
                     const StringSource& strings) {
     for (const auto& [command, number] : ButtonHints) {
         QAction* action = commands.action(command);
-        action->setText(text(strings, number));
-        action->setToolTip(text(strings, number));
+        action->setText(numberedText(strings, number));
+        action->setToolTip(numberedText(strings, number));
         action->setStatusTip(QString());
     }
-    const QString colourHint = text(strings, ColourBoxHint);
+    const QString colourHint = numberedText(strings, ColourBoxHint);
     for (ColourBox* box : widgets.colourBoxes) {
         setShortHint(box, colourHint);
     }
-    setShortHint(widgets.ColourDisplayBox, text(strings, ColourSampleHint));
+    setShortHint(widgets.ColourDisplayBox, numberedText(strings, ColourSampleHint));
 }
 
 void setMenuCaptions(const FormCommands& commands, const StringSource& strings) {
     for (const auto& [command, number] : Captions) {
-        commands.action(command)->setText(text(strings, number));
+        commands.action(command)->setText(numberedText(strings, number));
     }
 }
 

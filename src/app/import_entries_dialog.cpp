@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/entry_list.h"
+#include "app/numbered_text.h"
 
 namespace {
 
@@ -20,23 +21,19 @@ constexpr int ClearAllString = 370;
 constexpr int FilterString = 366;
 constexpr int FilterHintString = 378;
 
-QString text(const StringSource& strings, int n) {
-    return QString::fromStdString(strings.loadText(n));
-}
-
 }  // namespace
 
 ImportEntriesDialog::ImportEntriesDialog(const Library& source, const StringSource& strings,
                                          QWidget* parent)
     : QDialog(parent) {
     setObjectName("ImportEntriesDialog");
-    setWindowTitle(text(strings, CaptionString));
+    setWindowTitle(numberedText(strings, CaptionString));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(text(strings, TickString), this));
+    layout->addWidget(new QLabel(numberedText(strings, TickString), this));
     auto* filter = new QLineEdit(this);
     filter->setObjectName("ImportFilter");
-    filter->setPlaceholderText(text(strings, FilterString));
-    filter->setToolTip(text(strings, FilterHintString));
+    filter->setPlaceholderText(numberedText(strings, FilterString));
+    filter->setToolTip(numberedText(strings, FilterHintString));
     layout->addWidget(filter);
     list_ = new QListWidget(this);
     list_->setObjectName("ImportList");
@@ -54,11 +51,11 @@ ImportEntriesDialog::ImportEntriesDialog(const Library& source, const StringSour
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* all =
-        buttons->addButton(text(strings, SelectAllString), QDialogButtonBox::ActionRole);
+        buttons->addButton(numberedText(strings, SelectAllString), QDialogButtonBox::ActionRole);
     QPushButton* none =
-        buttons->addButton(text(strings, ClearAllString), QDialogButtonBox::ActionRole);
-    buttons->addButton(text(strings, OkString), QDialogButtonBox::AcceptRole);
-    buttons->addButton(text(strings, CancelString), QDialogButtonBox::RejectRole);
+        buttons->addButton(numberedText(strings, ClearAllString), QDialogButtonBox::ActionRole);
+    buttons->addButton(numberedText(strings, OkString), QDialogButtonBox::AcceptRole);
+    buttons->addButton(numberedText(strings, CancelString), QDialogButtonBox::RejectRole);
     connect(all, &QPushButton::clicked, this, [this] { tickAll(true); });
     connect(none, &QPushButton::clicked, this, [this] { tickAll(false); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

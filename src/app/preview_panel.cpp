@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/edit_form.h"
+#include "app/numbered_text.h"
 #include "editing/release_outcome.h"
 #include "platform/preview_picture.h"
 
@@ -53,7 +54,7 @@ PreviewPanel::PreviewPanel(TEditForm& form)
 }
 
 void PreviewPanel::setTexts() {
-    sizeRadius_->setText(QString::fromStdString(form_.strings().loadText(SizeRadiusText)));
+    sizeRadius_->setText(numberedText(form_.strings(), SizeRadiusText));
 }
 
 void PreviewPanel::showEvent(QShowEvent* event) {

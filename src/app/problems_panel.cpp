@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/edit_form.h"
+#include "app/numbered_text.h"
 #include "editing/entry_session.h"
 #include "editing/select_click.h"
 #include "editing/selection_commands.h"
@@ -104,7 +105,7 @@ class ProblemsPanel::Rows : public QAbstractTableModel {
     }
 
   private:
-    QString text(int number) const { return QString::fromStdString(strings_.loadText(number)); }
+    QString text(int number) const { return numberedText(strings_, number); }
 
     const StringSource& strings_;
     std::vector<Problem> findings_;
@@ -157,7 +158,7 @@ void ProblemsPanel::setChecksBeforeSaving(bool on) {
 }
 
 QString ProblemsPanel::text(int number) const {
-    return QString::fromStdString(form_.strings().loadText(number));
+    return numberedText(form_.strings(), number);
 }
 
 void ProblemsPanel::setTexts() {

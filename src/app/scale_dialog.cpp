@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_placement.h"
+#include "app/numbered_text.h"
 #include "display/entity_transform.h"
 #include "editing/string_source.h"
 
@@ -18,10 +19,6 @@ constexpr int CancelString = 7;
 constexpr int CaptionString = 216;
 constexpr int FactorLabelString = 217;
 
-QString text(const StringSource& strings, int number) {
-    return QString::fromStdString(strings.loadText(number));
-}
-
 }  // namespace
 
 ScaleDialog::ScaleDialog(QWidget& owner, const StringSource& strings)
@@ -30,16 +27,16 @@ ScaleDialog::ScaleDialog(QWidget& owner, const StringSource& strings)
       factorEdit_(new QLineEdit(this)) {
     setObjectName("ScaleDialog");
     setModal(true);
-    setWindowTitle(text(strings, CaptionString));
-    auto* label = new QLabel(text(strings, FactorLabelString), this);
+    setWindowTitle(numberedText(strings, CaptionString));
+    auto* label = new QLabel(numberedText(strings, FactorLabelString), this);
     label->setBuddy(factorEdit_);
     factorEdit_->setObjectName("ScaleFactor");
     factorEdit_->setText(QStringLiteral("2"));
     auto* buttons = new QDialogButtonBox(this);
-    okButton_ = buttons->addButton(text(strings, OkString), QDialogButtonBox::AcceptRole);
+    okButton_ = buttons->addButton(numberedText(strings, OkString), QDialogButtonBox::AcceptRole);
     okButton_->setObjectName("OKBtn");
     okButton_->setDefault(true);
-    buttons->addButton(text(strings, CancelString), QDialogButtonBox::RejectRole)
+    buttons->addButton(numberedText(strings, CancelString), QDialogButtonBox::RejectRole)
         ->setObjectName("CancelBtn");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

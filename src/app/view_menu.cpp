@@ -3,6 +3,8 @@
 #include <QActionGroup>
 #include <utility>
 
+#include "app/numbered_text.h"
+
 namespace {
 
 constexpr int ViewMenuString = 300;
@@ -17,10 +19,6 @@ constexpr int NoPicturesString = 363;
 constexpr int SmallPicturesString = 364;
 constexpr int LargePicturesString = 365;
 constexpr int ListPicturesHint = 379;
-
-QString text(const StringSource& strings, int number) {
-    return QString::fromStdString(strings.loadText(number));
-}
 
 QAction* item(QMenu* menu, const char* name, const QList<QKeySequence>& shortcuts) {
     QAction* action = menu->addAction(QString());
@@ -57,18 +55,18 @@ ViewMenu buildViewMenu(QMenuBar& bar, QAction* before, QWidget& owner) {
 }
 
 void setViewMenuTexts(const ViewMenu& view, const StringSource& strings) {
-    view.menu->setTitle(text(strings, ViewMenuString));
-    view.zoomIn->setText(text(strings, ZoomInString));
-    view.zoomIn->setStatusTip(text(strings, ZoomInHint));
-    view.zoomOut->setText(text(strings, ZoomOutString));
-    view.zoomOut->setStatusTip(text(strings, ZoomOutHint));
-    view.actualSize->setText(text(strings, ActualSizeString));
-    view.actualSize->setStatusTip(text(strings, ActualSizeHint));
-    view.listPictures->setTitle(text(strings, ListPicturesString));
-    view.noPictures->setText(text(strings, NoPicturesString));
-    view.smallPictures->setText(text(strings, SmallPicturesString));
-    view.largePictures->setText(text(strings, LargePicturesString));
+    view.menu->setTitle(numberedText(strings, ViewMenuString));
+    view.zoomIn->setText(numberedText(strings, ZoomInString));
+    view.zoomIn->setStatusTip(numberedText(strings, ZoomInHint));
+    view.zoomOut->setText(numberedText(strings, ZoomOutString));
+    view.zoomOut->setStatusTip(numberedText(strings, ZoomOutHint));
+    view.actualSize->setText(numberedText(strings, ActualSizeString));
+    view.actualSize->setStatusTip(numberedText(strings, ActualSizeHint));
+    view.listPictures->setTitle(numberedText(strings, ListPicturesString));
+    view.noPictures->setText(numberedText(strings, NoPicturesString));
+    view.smallPictures->setText(numberedText(strings, SmallPicturesString));
+    view.largePictures->setText(numberedText(strings, LargePicturesString));
     for (QAction* size : view.listPictures->actions()) {
-        size->setStatusTip(text(strings, ListPicturesHint));
+        size->setStatusTip(numberedText(strings, ListPicturesHint));
     }
 }
