@@ -192,7 +192,15 @@ void ExactValuesPanel::setTexts() {
     refresh();
 }
 
+void ExactValuesPanel::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
+}
+
 void ExactValuesPanel::refresh() {
+    if (!isVisible()) {
+        return;  // a closed panel costs the edits nothing; it catches up when shown
+    }
     const EditorState& s = form_.state();
     shownEntity_ = 0;
     if (!Library::isValidNumber(s.library.currentEntry) || !s.library.isAllocated()) {

@@ -20,7 +20,7 @@ class ExactValuesPanel : public QWidget {
   public:
     explicit ExactValuesPanel(TEditForm& form);
 
-    // Shows the state as it is now.
+    // Shows the state as it is now; while hidden, nothing (it shows it when shown again).
     void refresh();
     // Labels from the string table; run when the strings are loaded.
     void setTexts();
@@ -31,6 +31,9 @@ class ExactValuesPanel : public QWidget {
     QComboBox* colourBox() const { return colour_; }
     QComboBox* whichArcBox() const { return whichArc_; }
     QLabel* kindLabel() const { return kind_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     enum Row {
