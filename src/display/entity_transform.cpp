@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "display/arc_geometry.h"
+#include "display/entity_ends.h"
 #include "model/units.h"
 
 namespace {
@@ -53,14 +54,6 @@ DisplayPoint mapWholePoint(const Transform& t, DisplayPoint about, int32_t x, in
 
 bool inArea(DisplayPoint p) {
     return p.x >= AreaMin && p.x <= AreaMax && p.y >= AreaMin && p.y <= AreaMax;
-}
-
-DisplayPoint startOf(const Entity& e) {
-    return {e.x1, e.y1};
-}
-
-DisplayPoint endOf(const Entity& e) {
-    return {e.x2, e.y2};
 }
 
 // The drawing's own test: the centre lies on the chord, so either flag draws a half.

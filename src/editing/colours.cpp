@@ -13,10 +13,6 @@ bool entryUsesColours(const EditorState& s) {
 }
 
 // Whether a selected number names an entity of the working copy.
-bool isWorkEntity(const EditorState& s, int32_t index) {
-    return index >= 1 && index <= s.work.workEntityCount;
-}
-
 }  // namespace
 
 void SetColourSamplePen(EditContext& ctx, Rgb colour) {

@@ -95,3 +95,8 @@ struct EditorState {
     // nothing.
     bool pressCancelled = false;
 };
+
+// Whether index numbers one of the working copy's entities (1..workEntityCount).
+inline bool isWorkEntity(const EditorState& s, int32_t index) {
+    return index >= 1 && index <= s.work.workEntityCount;
+}

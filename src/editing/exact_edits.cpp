@@ -6,23 +6,12 @@
 
 #include "display/arc_geometry.h"
 #include "display/coordinates.h"
+#include "display/entity_ends.h"
 #include "display/entity_measures.h"
 #include "editing/undo.h"
 #include "model/number_text.h"
 
 namespace {
-
-bool isWorkEntity(const EditorState& s, int32_t index) {
-    return index >= 1 && index <= s.work.workEntityCount;
-}
-
-DisplayPoint startOf(const Entity& e) {
-    return {e.x1, e.y1};
-}
-
-DisplayPoint endOf(const Entity& e) {
-    return {e.x2, e.y2};
-}
 
 void setEnds(Entity& e, DisplayPoint start, DisplayPoint end) {
     e.x1 = start.x;

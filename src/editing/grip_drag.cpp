@@ -2,6 +2,7 @@
 
 #include "display/arc_geometry.h"
 #include "display/coordinates.h"
+#include "display/entity_ends.h"
 #include "display/primitives.h"
 #include "editing/rubber_band.h"
 #include "editing/selection.h"
@@ -14,14 +15,6 @@ namespace {
 int32_t reshapedEntity(const EditorState& s) {
     const int32_t index = selectedItem(s.selection, 1);
     return index >= 1 && index <= s.work.workEntityCount ? index : 0;
-}
-
-DisplayPoint startOf(const Entity& e) {
-    return {e.x1, e.y1};
-}
-
-DisplayPoint endOf(const Entity& e) {
-    return {e.x2, e.y2};
 }
 
 DisplayPoint& gripPosition(Grips& grips, GripKind kind) {

@@ -9,10 +9,6 @@
 
 namespace {
 
-bool isWorkEntity(const EditorState& s, int32_t index) {
-    return index >= 1 && index <= s.work.workEntityCount;
-}
-
 const Entity& workEntity(const EditorState& s, int32_t index) {
     return s.work.workEntities[index - 1];
 }

@@ -8,10 +8,6 @@
 
 namespace {
 
-bool isWorkEntity(const EditorState& s, int32_t index) {
-    return index >= 1 && index <= s.work.workEntityCount;
-}
-
 void applyMove(const EditorState& s, WorkAfterRelease& outcome) {
     const DisplayPoint d = MoveDisplacement(s, s.moveLast, s.pickResult, s.grabOffset);
     if (d == DisplayPoint{}) {

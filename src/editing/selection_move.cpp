@@ -10,10 +10,6 @@
 
 namespace {
 
-bool isWorkEntity(const EditorState& s, int32_t index) {
-    return index >= 1 && index <= s.work.workEntityCount;
-}
-
 // Keeps one axis of the grabbed entity inside the area when its start is placed at
 // pointer + offset: the offset gives way, so the entity slides along the border and follows the
 // pointer again as soon as it comes back.
