@@ -11,6 +11,7 @@
 
 #include "app/dialog_placement.h"
 #include "app/edit_form.h"
+#include "app/numbered_text.h"
 #include "model/cp1252.h"
 #include "platform/entry_picture.h"
 #include "platform/library_file.h"
@@ -43,9 +44,7 @@ EarlierVersionsDialog::EarlierVersionsDialog(TEditForm& form,
                                              const std::vector<EarlierVersion>& versions)
     : QDialog(&form), form_(form) {
     setObjectName("EarlierVersionsDialog");
-    const auto text = [&form](int number) {
-        return QString::fromStdString(form.strings().loadText(number));
-    };
+    const auto text = [&form](int number) { return numberedText(form.strings(), number); };
     const Library& library = form.state().library;
     setWindowTitle(text(TitleString)
                        .arg(QFileInfo(QString::fromStdString(library.libraryFileName)).fileName()));

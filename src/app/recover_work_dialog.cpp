@@ -10,6 +10,7 @@
 
 #include "app/dialog_placement.h"
 #include "app/edit_form.h"
+#include "app/numbered_text.h"
 #include "app/recovery_commands.h"
 
 namespace {
@@ -32,9 +33,7 @@ constexpr int IndexRole = Qt::UserRole;
 RecoverWorkDialog::RecoverWorkDialog(TEditForm& form, std::vector<OrphanCopy>& copies)
     : QDialog(&form), form_(form), copies_(copies) {
     setObjectName("RecoverWorkDialog");
-    const auto text = [&form](int number) {
-        return QString::fromStdString(form.strings().loadText(number));
-    };
+    const auto text = [&form](int number) { return numberedText(form.strings(), number); };
     setWindowTitle(text(TitleString));
     auto* layout = new QVBoxLayout(this);
 
@@ -109,10 +108,10 @@ void RecoverWorkDialog::discardSelected() {
         return;
     }
     OrphanCopy& orphan = copies_[*index];
-    const QString question = QString::fromStdString(form_.strings().loadText(DiscardQuestionString))
+    const QString question = numberedText(form_.strings(), DiscardQuestionString)
                                  .arg(recoveryLibraryName(form_, orphan.record));
-    if (QMessageBox::question(this, QString::fromStdString(form_.strings().loadText(ConfirmString)),
-                              question, QMessageBox::Yes | QMessageBox::No,
+    if (QMessageBox::question(this, numberedText(form_.strings(), ConfirmString), question,
+                              QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) != QMessageBox::Yes) {
         return;
     }

@@ -9,6 +9,7 @@
 #include "app/edit_form.h"
 #include "app/library_commands.h"
 #include "app/library_io.h"
+#include "app/numbered_text.h"
 #include "app/recover_work_dialog.h"
 #include "platform/library_file.h"
 
@@ -24,7 +25,7 @@ constexpr int ConfirmString = 105;
 constexpr int WarningString = 106;
 
 QString text(TEditForm& form, int number) {
-    return QString::fromStdString(form.strings().loadText(number));
+    return numberedText(form.strings(), number);
 }
 
 void reportSetAside(TEditForm& form, const QStringList& paths) {

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "app/edit_form.h"
+#include "app/numbered_text.h"
 #include "app/problems_panel.h"
 
 namespace {
@@ -26,9 +27,7 @@ bool checkBeforeSave(TEditForm& form) {
     if (problems.errorCount() == 0) {
         return true;
     }
-    const auto text = [&form](int number) {
-        return QString::fromStdString(form.strings().loadText(number));
-    };
+    const auto text = [&form](int number) { return numberedText(form.strings(), number); };
     QMessageBox box(
         QMessageBox::Warning, text(ProblemsTitleString),
         text(ErrorsAtSaveString).arg(problems.errorCount()).arg(problems.warningCount()),
